@@ -1,0 +1,69 @@
+#include "app/startpage.h"
+
+#include "app/navigation.h"
+#include "sheet/frames.h"
+#include "sheet/sheet.h"
+
+namespace korvalde {
+
+namespace {
+
+const QString kInfoText = QStringLiteral(
+    "Korvalde, der Waffenbaukasten für Veltrano - vom Korvalde-Projekt. Powered by Qt");
+
+void layOut(Window& page)
+{
+    page.add("mnuDatei", ControlKind::MenuItem, "&Datei");
+    page.add("info", ControlKind::MenuItem, "&Info", {"mnuDatei"});
+    page.add("mnuSubBeenden", ControlKind::MenuItem, "&Beenden", {"mnuDatei"});
+    page.add("Image1", ControlKind::Picture, "crosshair");
+    page.add("Frame1", ControlKind::Frame, "Wahl des Rahmens", {{}, true});
+    for (const FrameEntry& frame : frameCatalogue())
+        page.add(QStringLiteral("Option%1").arg(frame.number), ControlKind::OptionButton, frame.caption, {"Frame1"});
+    page.add("Image2", ControlKind::Picture, "cartridge", {{}, true});
+    page.add("Label1", ControlKind::Label, "Freie FKE");
+    page.add("fke", ControlKind::TextField, "0", {{}, true});
+    page.add("Label2", ControlKind::Label, "DP gesamt", {{}, true});
+    page.add("dp", ControlKind::TextField, "0", {{}, true});
+    page.add("typ", ControlKind::TextField, QString()).setVisible(false);
+    page.add("Command1", ControlKind::Button, "&Weiter", {{}, true});
+}
+
+// Shows page 2 first, so that its load sets up the frame profile from this page's `typ`;
+// only then do the frame's catalogue FKE and DP overwrite what the profile left there.
+void goForward(Window& start)
+{
+    Window& page2 = start.app().window("Form2");
+    page2.setShown(true);
+    sheet::copy(start, page2, {"typ", "fke", "dp"});
+    navigation::placeAt(page2, start);
+    start.setShown(false);
+}
+
+}  // namespace
+
+std::unique_ptr<Window> createStartPage(Application& app)
+{
+    auto owned = navigation::newPage(app, "Form1", QStringLiteral("\"Korvalde\" - Waffenkonstruktion"));
+    Window& page = *owned;
+    layOut(page);
+    for (const FrameEntry& frame : frameCatalogue()) {
+        page[QStringLiteral("Option%1").arg(frame.number)].onClick([&page, &frame] {
+            if (!page[QStringLiteral("Option%1").arg(frame.number)].isChecked())
+                return;
+            page["fke"].setText(frame.fke);
+            page["dp"].setText(frame.dp);
+            page["typ"].setText(frame.name);
+            page["Command1"].setEnabled(true);
+        });
+    }
+    page["Command1"].onClick([&page] { goForward(page); });
+    page["info"].onClick([&app] {
+        app.showMessage({kInfoText, QStringLiteral("Veltrano"), MessageIcon::Information, {}});
+    });
+    page["mnuSubBeenden"].onClick([&app] { app.end(); });
+    page.onLoad([&page] { page["Command1"].setEnabled(false); });
+    return owned;
+}
+
+}  // namespace korvalde

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace korvalde {
+
+enum class MessageIcon { None, Information, Warning };
+
+struct MessageBox {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::None;
+    QString informativeText;
+};
+
+struct SaveRequest {
+    QString filter;  // for example "Textdateien (*.txt)"
+};
+
+// What the core needs from the desktop: modal message boxes, the save-file dialog and the
+// end of the program. The front end shows real dialogs; tests record and answer them.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Modal: returns when the user has closed the box with OK.
+    virtual void showMessage(const MessageBox& message) = 0;
+    // The chosen file name, or nothing when the user cancelled.
+    virtual std::optional<QString> askSaveFileName(const SaveRequest& request) = 0;
+    virtual void endProgram() = 0;
+};
+
+}  // namespace korvalde

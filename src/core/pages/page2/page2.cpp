@@ -1,0 +1,44 @@
+#include "pages/page2/page2.h"
+
+#include "app/modificationlist.h"
+#include "app/navigation.h"
+#include "app/wizardpage.h"
+#include "sheet/sheet.h"
+
+namespace korvalde {
+
+namespace {
+
+const WizardPageLayout kLayout = {
+    "Form2", "\"Korvalde\" - Seite 2", "Sheet", "Werte", "Frame2", "Wahl der Komponenten", "", "Zurück1", "Weiter1",
+};
+
+void goForward(Window& page)
+{
+    Application& app = page.app();
+    Window& page3 = app.window("Form3");
+    navigation::placeAt(page3, page);
+    rebuildModificationList(app, "Form2");
+    sheet::copy(page, page3, sheet::handOffFields());
+    navigation::showInsteadOf(page3, page);
+}
+
+}  // namespace
+
+std::unique_ptr<Window> createPage2(Application& app)
+{
+    auto owned = newWizardPage(app, kLayout);
+    Window& page = *owned;
+    page.add("muniorg", ControlKind::TextField, QString(), {"Frame2"}).setVisible(false);
+    addWizardButtons(page, kLayout);
+    page["Weiter1"].onClick([&page] { goForward(page); });
+    page["Zurück1"].onClick([&page] { navigation::stepBack(page, "Form1"); });
+    return owned;
+}
+
+QString page2Entries(const Window&)
+{
+    return {};
+}
+
+}  // namespace korvalde

@@ -1,0 +1,87 @@
+#include "sheet/steps.h"
+
+#include "model/application.h"
+#include "sheet/sheet.h"
+
+namespace korvalde {
+
+Control& resolveTarget(Window& page, const QString& target)
+{
+    const qsizetype dot = target.indexOf('.');
+    if (dot < 0)
+        return page[target];
+    Window& other = page.app().window(target.left(dot));
+    return other[target.mid(dot + 1)];
+}
+
+void runSteps(Window& page, const Steps& steps)
+{
+    for (const Step& step : steps) {
+        switch (step.kind) {
+        case Step::Kind::Add: {
+            Control& field = resolveTarget(page, step.target);
+            sheet::add(field.window(), field.name(), step.amount);
+            break;
+        }
+        case Step::Kind::SetText:
+            resolveTarget(page, step.target).setText(step.text);
+            break;
+        case Step::Kind::CopyText: {
+            const QString source = resolveTarget(page, step.text).text();
+            resolveTarget(page, step.target).setText(source);
+            break;
+        }
+        case Step::Kind::Enable:
+            resolveTarget(page, step.target).setEnabled(true);
+            break;
+        case Step::Kind::Disable:
+            resolveTarget(page, step.target).setEnabled(false);
+            break;
+        case Step::Kind::Show:
+            resolveTarget(page, step.target).setVisible(true);
+            break;
+        case Step::Kind::Hide:
+            resolveTarget(page, step.target).setVisible(false);
+            break;
+        case Step::Kind::Check:
+            resolveTarget(page, step.target).setState(CheckState::Checked);
+            break;
+        case Step::Kind::Uncheck:
+            resolveTarget(page, step.target).setState(CheckState::Unchecked);
+            break;
+        case Step::Kind::Run:
+            step.run(page);
+            break;
+        }
+    }
+}
+
+void attachToggle(Window& page, const ToggleRow& row)
+{
+    Control& box = page[row.box];
+    box.setToolTip(row.toolTip);
+    box.onClick([&page, &box, checked = row.whenChecked, unchecked = row.whenUnchecked] {
+        if (box.isChecked())
+            runSteps(page, checked);
+        if (box.isUnchecked())
+            runSteps(page, unchecked);
+    });
+}
+
+void attachToggles(Window& page, const std::vector<ToggleRow>& rows)
+{
+    for (const ToggleRow& row : rows)
+        attachToggle(page, row);
+}
+
+Steps negated(const Steps& steps)
+{
+    Steps result = steps;
+    for (Step& step : result) {
+        if (step.kind == Step::Kind::Add)
+            step.amount = -step.amount;
+    }
+    return result;
+}
+
+}  // namespace korvalde

@@ -1,0 +1,1 @@
+// The widget front end comes here.
