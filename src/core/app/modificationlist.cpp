@@ -8,7 +8,7 @@
 
 namespace korvalde {
 
-QString pageEntries(const Window& page)
+QString pageEntries(const Window &page)
 {
     if (page.name() == "Form2")
         return page2Entries(page);
@@ -21,15 +21,15 @@ QString pageEntries(const Window& page)
     return {};
 }
 
-void rebuildModificationList(Application& app, const QString& lastPage)
+void rebuildModificationList(Application &app, const QString &lastPage)
 {
     QString list = QStringLiteral("Rahmen");
-    const QStringList& pages = navigation::pageOrder();
+    const QStringList &pages = navigation::pageOrder();
     for (qsizetype i = pages.indexOf("Form2"); i <= pages.indexOf(lastPage); ++i) {
-        if (const Window* page = app.find(pages[i]))
+        if (const Window *page = app.find(pages[i]))
             list += pageEntries(*page);
     }
     app.window("Form5")["Text1"].setText(list);
 }
 
-}  // namespace korvalde
+} // namespace korvalde

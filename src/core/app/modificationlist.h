@@ -10,10 +10,10 @@ namespace korvalde {
 // followed by the entries of every page from page 2 up to and including `lastPage`, each
 // page's entries in its own table order, read from that page's boxes as they are now.
 // Going back and forward again therefore never repeats or loses an entry.
-void rebuildModificationList(Application& app, const QString& lastPage);
+void rebuildModificationList(Application &app, const QString &lastPage);
 
 // The entries one page contributes now, each starting with ", " (or " mit " for the
 // sight's options, which run on from ", Sichtgerät").
-QString pageEntries(const Window& page);
+QString pageEntries(const Window &page);
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -10,27 +10,27 @@
 namespace korvalde::navigation {
 
 // The wizard's pages in order, and the mount-choice dialogs of page 5.
-const QStringList& pageOrder();
-const QStringList& mountDialogs();
+const QStringList &pageOrder();
+const QStringList &mountDialogs();
 
 // A page of the wizard: closing it with the window's own close control ends the program.
-std::unique_ptr<Window> newPage(Application& app, const QString& name, const QString& title);
+std::unique_ptr<Window> newPage(Application &app, const QString &name, const QString &title);
 
 // Puts `target` where `from` stands, so the next page opens where the last one stood.
-void placeAt(Window& target, const Window& from);
+void placeAt(Window &target, const Window &from);
 
 // Shows `next` and hides `current`, which keeps its state.
-void showInsteadOf(Window& next, Window& current);
+void showInsteadOf(Window &next, Window &current);
 
 // The windows that lie beyond `page` in the wizard, in the order they are discarded:
 // the later pages, the completion page and the mount-choice dialogs.
-QStringList windowsAfter(const QString& page);
+QStringList windowsAfter(const QString &page);
 
 // Discards every window of the list that is loaded.
-void discardAll(Application& app, const QStringList& names);
+void discardAll(Application &app, const QStringList &names);
 
 // The back step: places the previous page where `current` stands, shows it, then discards
 // `current` and every window beyond it.
-void stepBack(Window& current, const QString& previous);
+void stepBack(Window &current, const QString &previous);
 
-}  // namespace korvalde::navigation
+} // namespace korvalde::navigation

@@ -8,17 +8,17 @@ namespace korvalde {
 
 namespace {
 
-const QString kInfoText = QStringLiteral(
-    "Korvalde, der Waffenbaukasten für Veltrano - vom Korvalde-Projekt. Powered by Qt");
+const QString kInfoText =
+    QStringLiteral("Korvalde, der Waffenbaukasten für Veltrano - vom Korvalde-Projekt. Powered by Qt");
 
-void layOut(Window& page)
+void layOut(Window &page)
 {
     page.add("mnuDatei", ControlKind::MenuItem, "&Datei");
     page.add("info", ControlKind::MenuItem, "&Info", {"mnuDatei"});
     page.add("mnuSubBeenden", ControlKind::MenuItem, "&Beenden", {"mnuDatei"});
     page.add("Image1", ControlKind::Picture, "crosshair");
     page.add("Frame1", ControlKind::Frame, "Wahl des Rahmens", {{}, true});
-    for (const FrameEntry& frame : frameCatalogue())
+    for (const FrameEntry &frame : frameCatalogue())
         page.add(QStringLiteral("Option%1").arg(frame.number), ControlKind::OptionButton, frame.caption, {"Frame1"});
     page.add("Image2", ControlKind::Picture, "cartridge", {{}, true});
     page.add("Label1", ControlKind::Label, "Freie FKE");
@@ -31,23 +31,23 @@ void layOut(Window& page)
 
 // Shows page 2 first, so that its load sets up the frame profile from this page's `typ`;
 // only then do the frame's catalogue FKE and DP overwrite what the profile left there.
-void goForward(Window& start)
+void goForward(Window &start)
 {
-    Window& page2 = start.app().window("Form2");
+    Window &page2 = start.app().window("Form2");
     page2.setShown(true);
     sheet::copy(start, page2, {"typ", "fke", "dp"});
     navigation::placeAt(page2, start);
     start.setShown(false);
 }
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<Window> createStartPage(Application& app)
+std::unique_ptr<Window> createStartPage(Application &app)
 {
     auto owned = navigation::newPage(app, "Form1", QStringLiteral("\"Korvalde\" - Waffenkonstruktion"));
-    Window& page = *owned;
+    Window &page = *owned;
     layOut(page);
-    for (const FrameEntry& frame : frameCatalogue()) {
+    for (const FrameEntry &frame : frameCatalogue()) {
         page[QStringLiteral("Option%1").arg(frame.number)].onClick([&page, &frame] {
             if (!page[QStringLiteral("Option%1").arg(frame.number)].isChecked())
                 return;
@@ -66,4 +66,4 @@ std::unique_ptr<Window> createStartPage(Application& app)
     return owned;
 }
 
-}  // namespace korvalde
+} // namespace korvalde

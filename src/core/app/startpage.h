@@ -7,6 +7,6 @@
 namespace korvalde {
 
 // The start page: the frame catalogue, the chosen frame's FKE and DP, and the way on.
-std::unique_ptr<Window> createStartPage(Application& app);
+std::unique_ptr<Window> createStartPage(Application &app);
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -11,14 +11,14 @@
 
 namespace korvalde {
 
-const QStringList& windowNames()
+const QStringList &windowNames()
 {
-    static const QStringList names = {"Form1", "Form2",  "Form3", "Form4", "Form12", "Form5",  "form6",
-                                      "Form7", "Form8", "Form9", "Form10", "Form11"};
+    static const QStringList names = {"Form1", "Form2", "Form3", "Form4", "Form12", "Form5",
+                                      "form6", "Form7", "Form8", "Form9", "Form10", "Form11"};
     return names;
 }
 
-std::unique_ptr<Window> createWindow(Application& app, const QString& name)
+std::unique_ptr<Window> createWindow(Application &app, const QString &name)
 {
     if (name == "Form1")
         return createStartPage(app);
@@ -37,11 +37,11 @@ std::unique_ptr<Window> createWindow(Application& app, const QString& name)
     throw std::logic_error("no window " + name.toStdString());
 }
 
-std::unique_ptr<Application> startKorvalde(Platform& platform)
+std::unique_ptr<Application> startKorvalde(Platform &platform)
 {
     auto app = std::make_unique<Application>(platform, createWindow, windowNames());
     app->start("Form1");
     return app;
 }
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -5,7 +5,7 @@
 
 namespace korvalde {
 
-std::unique_ptr<Window> newWizardPage(Application& app, const WizardPageLayout& layout)
+std::unique_ptr<Window> newWizardPage(Application &app, const WizardPageLayout &layout)
 {
     auto page = navigation::newPage(app, layout.name, layout.title);
     page->add(layout.sheetFrame, ControlKind::Frame, layout.sheetCaption);
@@ -14,11 +14,11 @@ std::unique_ptr<Window> newWizardPage(Application& app, const WizardPageLayout& 
     return page;
 }
 
-void addWizardButtons(Window& page, const WizardPageLayout& layout)
+void addWizardButtons(Window &page, const WizardPageLayout &layout)
 {
     page.add(layout.backButton, ControlKind::Button, "&Zurück");
     page.add(layout.forwardButton, ControlKind::Button, "&Weiter", {{}, true});
     sheet::installFkeGuard(page, layout.forwardButton);
 }
 
-}  // namespace korvalde
+} // namespace korvalde

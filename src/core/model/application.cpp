@@ -5,63 +5,63 @@
 
 namespace korvalde {
 
-Application::Application(Platform& platform, WindowFactory factory, QStringList windowNames)
+Application::Application(Platform &platform, WindowFactory factory, QStringList windowNames)
     : platform_(platform), factory_(std::move(factory)), windowNames_(std::move(windowNames))
 {
 }
 
 Application::~Application() = default;
 
-void Application::start(const QString& firstWindow)
+void Application::start(const QString &firstWindow)
 {
     runUserAction([&] { window(firstWindow).setShown(true); });
 }
 
-Window& Application::window(const QString& name)
+Window &Application::window(const QString &name)
 {
-    if (Window* existing = find(name))
+    if (Window *existing = find(name))
         return *existing;
     if (!windowNames_.contains(name))
         throw std::logic_error("no window " + name.toStdString());
     std::unique_ptr<Window> created = factory_(*this, name);
-    Window& window = *created;
+    Window &window = *created;
     windows_.push_back(std::move(created));
-    for (ModelObserver* observer : observers_)
+    for (ModelObserver *observer : observers_)
         observer->windowCreated(window);
     window.runLoad();
     return window;
 }
 
-Window* Application::find(const QString& name) const
+Window *Application::find(const QString &name) const
 {
-    for (const auto& window : windows_) {
+    for (const auto &window : windows_) {
         if (window->name() == name)
             return window.get();
     }
     return nullptr;
 }
 
-std::vector<Window*> Application::loadedWindows() const
+std::vector<Window *> Application::loadedWindows() const
 {
-    std::vector<Window*> result;
-    for (const auto& window : windows_)
+    std::vector<Window *> result;
+    for (const auto &window : windows_)
         result.push_back(window.get());
     return result;
 }
 
-void Application::discard(const QString& name)
+void Application::discard(const QString &name)
 {
-    auto it = std::find_if(windows_.begin(), windows_.end(),
-                           [&](const auto& window) { return window->name() == name; });
+    auto it =
+        std::find_if(windows_.begin(), windows_.end(), [&](const auto &window) { return window->name() == name; });
     if (it == windows_.end())
         return;
     (*it)->runDiscard();
-    it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& window) { return window->name() == name; });
+    it = std::find_if(windows_.begin(), windows_.end(), [&](const auto &window) { return window->name() == name; });
     if (it == windows_.end())
         return;
     std::unique_ptr<Window> window = std::move(*it);
     windows_.erase(it);
-    for (ModelObserver* observer : observers_)
+    for (ModelObserver *observer : observers_)
         observer->windowDiscarded(*window);
     window->markDiscarded();
     discarded_.push_back(std::move(window));
@@ -79,40 +79,40 @@ void Application::end()
     if (ended_)
         return;
     ended_ = true;
-    for (const auto& window : windows_)
+    for (const auto &window : windows_)
         window->setShown(false);
-    for (ModelObserver* observer : observers_)
+    for (ModelObserver *observer : observers_)
         observer->programEnded();
     platform_.endProgram();
 }
 
-void Application::addObserver(ModelObserver* observer)
+void Application::addObserver(ModelObserver *observer)
 {
     observers_.push_back(observer);
 }
 
-void Application::removeObserver(ModelObserver* observer)
+void Application::removeObserver(ModelObserver *observer)
 {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
-void Application::notifyWindow(Window& window, WindowProperty property)
+void Application::notifyWindow(Window &window, WindowProperty property)
 {
     if (window.isDiscarded())
         return;
-    for (ModelObserver* observer : observers_)
+    for (ModelObserver *observer : observers_)
         observer->windowChanged(window, property);
 }
 
-void Application::notifyControl(Control& control, ControlProperty property)
+void Application::notifyControl(Control &control, ControlProperty property)
 {
     if (control.window().isDiscarded())
         return;
-    for (ModelObserver* observer : observers_)
+    for (ModelObserver *observer : observers_)
         observer->controlChanged(control, property);
 }
 
-void Application::runUserAction(const std::function<void()>& action)
+void Application::runUserAction(const std::function<void()> &action)
 {
     ++actionDepth_;
     try {
@@ -125,11 +125,11 @@ void Application::runUserAction(const std::function<void()>& action)
         freeDiscarded();
 }
 
-QString Application::whyUnreachable(const QString& windowName, const QString& controlName) const
+QString Application::whyUnreachable(const QString &windowName, const QString &controlName) const
 {
     if (ended_)
         return QStringLiteral("the program has ended");
-    const Window* window = find(windowName);
+    const Window *window = find(windowName);
     if (window == nullptr)
         return QStringLiteral("window %1 is not loaded").arg(windowName);
     if (!window->isShown())
@@ -138,7 +138,7 @@ QString Application::whyUnreachable(const QString& windowName, const QString& co
         return QStringLiteral("window %1 is disabled").arg(windowName);
     if (controlName.isEmpty())
         return {};
-    const Control* control = window->find(controlName);
+    const Control *control = window->find(controlName);
     if (control == nullptr)
         return QStringLiteral("window %1 has no control %2").arg(windowName, controlName);
     if (!control->isShownInLayout())
@@ -148,11 +148,11 @@ QString Application::whyUnreachable(const QString& windowName, const QString& co
     return {};
 }
 
-QString Application::userClick(const QString& windowName, const QString& controlName)
+QString Application::userClick(const QString &windowName, const QString &controlName)
 {
     if (QString why = whyUnreachable(windowName, controlName); !why.isEmpty())
         return why;
-    Control& control = (*find(windowName))[controlName];
+    Control &control = (*find(windowName))[controlName];
     switch (control.kind()) {
     case ControlKind::CheckBox:
         runUserAction([&] { control.setChecked(control.isUnchecked()); });
@@ -169,11 +169,11 @@ QString Application::userClick(const QString& windowName, const QString& control
     }
 }
 
-QString Application::userPick(const QString& windowName, const QString& controlName, const QString& entry)
+QString Application::userPick(const QString &windowName, const QString &controlName, const QString &entry)
 {
     if (QString why = whyUnreachable(windowName, controlName); !why.isEmpty())
         return why;
-    Control& control = (*find(windowName))[controlName];
+    Control &control = (*find(windowName))[controlName];
     if (control.kind() != ControlKind::ComboBox)
         return QStringLiteral("%1.%2 is no list").arg(windowName, controlName);
     if (!control.items().contains(entry))
@@ -185,22 +185,22 @@ QString Application::userPick(const QString& windowName, const QString& controlN
     return {};
 }
 
-QString Application::userType(const QString& windowName, const QString& controlName, const QString& text)
+QString Application::userType(const QString &windowName, const QString &controlName, const QString &text)
 {
     if (QString why = whyUnreachable(windowName, controlName); !why.isEmpty())
         return why;
-    Control& control = (*find(windowName))[controlName];
+    Control &control = (*find(windowName))[controlName];
     if (control.kind() != ControlKind::EditField)
         return QStringLiteral("%1.%2 cannot be typed into").arg(windowName, controlName);
     runUserAction([&] { control.setText(text); });
     return {};
 }
 
-QString Application::userClose(const QString& windowName)
+QString Application::userClose(const QString &windowName)
 {
     if (ended_)
         return QStringLiteral("the program has ended");
-    Window* window = find(windowName);
+    Window *window = find(windowName);
     if (window == nullptr)
         return QStringLiteral("window %1 is not loaded").arg(windowName);
     if (!window->isShown())
@@ -209,4 +209,4 @@ QString Application::userClose(const QString& windowName)
     return {};
 }
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -17,11 +17,11 @@ namespace korvalde {
 class ModelObserver {
 public:
     virtual ~ModelObserver() = default;
-    virtual void windowCreated(Window&) {}
+    virtual void windowCreated(Window &) {}
     // Sent when the window is marked discarded; the object itself lives a little longer.
-    virtual void windowDiscarded(Window&) {}
-    virtual void windowChanged(Window&, WindowProperty) {}
-    virtual void controlChanged(Control&, ControlProperty) {}
+    virtual void windowDiscarded(Window &) {}
+    virtual void windowChanged(Window &, WindowProperty) {}
+    virtual void controlChanged(Control &, ControlProperty) {}
     virtual void programEnded() {}
 };
 
@@ -29,67 +29,67 @@ public:
 // it on first touch; tests and the front end look through find(), which never creates.
 class Application {
 public:
-    using WindowFactory = std::function<std::unique_ptr<Window>(Application&, const QString&)>;
+    using WindowFactory = std::function<std::unique_ptr<Window>(Application &, const QString &)>;
 
-    Application(Platform& platform, WindowFactory factory, QStringList windowNames);
+    Application(Platform &platform, WindowFactory factory, QStringList windowNames);
     ~Application();
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
 
-    Platform& platform() const { return platform_; }
+    Platform &platform() const { return platform_; }
 
     // Creates the first window and shows it.
-    void start(const QString& firstWindow);
+    void start(const QString &firstWindow);
 
     // The window, created and loaded on first touch. While its load runs it is already
     // reachable, so a load that reaches back into it does not create it twice.
-    Window& window(const QString& name);
-    Window* find(const QString& name) const;
-    bool isLoaded(const QString& name) const { return find(name) != nullptr; }
-    bool isKnownWindow(const QString& name) const { return windowNames_.contains(name); }
-    const QStringList& windowNames() const { return windowNames_; }
+    Window &window(const QString &name);
+    Window *find(const QString &name) const;
+    bool isLoaded(const QString &name) const { return find(name) != nullptr; }
+    bool isKnownWindow(const QString &name) const { return windowNames_.contains(name); }
+    const QStringList &windowNames() const { return windowNames_; }
     // Loaded windows in creation order.
-    std::vector<Window*> loadedWindows() const;
+    std::vector<Window *> loadedWindows() const;
 
     // Marks the window discarded at once; it is freed when the current user action ends.
-    void discard(const QString& name);
+    void discard(const QString &name);
 
     // The program has ended: every window is gone from the user's view.
     void end();
     bool hasEnded() const { return ended_; }
 
-    void showMessage(const MessageBox& message) { platform_.showMessage(message); }
+    void showMessage(const MessageBox &message) { platform_.showMessage(message); }
 
-    void addObserver(ModelObserver* observer);
-    void removeObserver(ModelObserver* observer);
+    void addObserver(ModelObserver *observer);
+    void removeObserver(ModelObserver *observer);
 
     // What the user can do. Each returns an empty text when done, otherwise why the user
     // could not do it (the action then changes nothing).
-    QString userClick(const QString& window, const QString& control);
-    QString userPick(const QString& window, const QString& control, const QString& entry);
-    QString userType(const QString& window, const QString& control, const QString& text);
-    QString userClose(const QString& window);
+    QString userClick(const QString &window, const QString &control);
+    QString userPick(const QString &window, const QString &control, const QString &entry);
+    QString userType(const QString &window, const QString &control, const QString &text);
+    QString userClose(const QString &window);
     // Why the user cannot reach the control now, or an empty text.
-    QString whyUnreachable(const QString& window, const QString& control) const;
+    QString whyUnreachable(const QString &window, const QString &control) const;
 
     // Runs an operation as one user action: windows discarded during it are freed after it.
-    void runUserAction(const std::function<void()>& action);
+    void runUserAction(const std::function<void()> &action);
 
     // Used by windows and controls to report changes.
-    void notifyWindow(Window& window, WindowProperty property);
-    void notifyControl(Control& control, ControlProperty property);
+    void notifyWindow(Window &window, WindowProperty property);
+    void notifyControl(Control &control, ControlProperty property);
 
 private:
     void freeDiscarded();
 
-    Platform& platform_;
+    Platform &platform_;
     WindowFactory factory_;
     QStringList windowNames_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> discarded_;
-    std::vector<ModelObserver*> observers_;
+    std::vector<ModelObserver *> observers_;
     int actionDepth_ = 0;
     bool ended_ = false;
 };
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -5,12 +5,8 @@
 
 namespace korvalde {
 
-Control::Control(Window& window, QString name, ControlKind kind, QString text, Placement placement)
-    : window_(window),
-      name_(std::move(name)),
-      kind_(kind),
-      text_(std::move(text)),
-      placement_(std::move(placement))
+Control::Control(Window &window, QString name, ControlKind kind, QString text, Placement placement)
+    : window_(window), name_(std::move(name)), kind_(kind), text_(std::move(text)), placement_(std::move(placement))
 {
 }
 
@@ -19,7 +15,7 @@ void Control::notify(ControlProperty property)
     window_.app().notifyControl(*this, property);
 }
 
-void Control::setText(const QString& text)
+void Control::setText(const QString &text)
 {
     if (text == text_)
         return;
@@ -45,7 +41,7 @@ void Control::setVisible(bool visible)
     notify(ControlProperty::Visible);
 }
 
-void Control::setToolTip(const QString& toolTip)
+void Control::setToolTip(const QString &toolTip)
 {
     if (toolTip == toolTip_)
         return;
@@ -58,7 +54,7 @@ void Control::setState(CheckState state)
     if (state == state_)
         return;
     if (kind_ == ControlKind::OptionButton && state == CheckState::Checked) {
-        for (const auto& sibling : window_.controls()) {
+        for (const auto &sibling : window_.controls()) {
             if (sibling.get() != this && sibling->kind_ == ControlKind::OptionButton &&
                 sibling->placement_.parent == placement_.parent && sibling->isChecked()) {
                 sibling->state_ = CheckState::Unchecked;
@@ -84,8 +80,8 @@ bool Control::isShownInLayout() const
         return false;
     if (placement_.parent.isEmpty())
         return true;
-    const Control* parent = window_.find(placement_.parent);
+    const Control *parent = window_.find(placement_.parent);
     return parent == nullptr || parent->isShownInLayout();
 }
 
-}  // namespace korvalde
+} // namespace korvalde

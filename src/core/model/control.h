@@ -12,9 +12,9 @@ class Window;
 enum class ControlKind {
     CheckBox,
     OptionButton,
-    TextField,  // single-line display field, written only by the program
-    TextArea,   // multi-line display field
-    EditField,  // single-line field the user types into
+    TextField, // single-line display field, written only by the program
+    TextArea,  // multi-line display field
+    EditField, // single-line field the user types into
     ComboBox,
     Button,
     Label,
@@ -39,27 +39,27 @@ struct Placement {
 // then runs the control's own operation, nested, before it returns: the rules depend on it.
 class Control {
 public:
-    Control(Window& window, QString name, ControlKind kind, QString text, Placement placement);
-    Control(const Control&) = delete;
-    Control& operator=(const Control&) = delete;
+    Control(Window &window, QString name, ControlKind kind, QString text, Placement placement);
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
 
-    const QString& name() const { return name_; }
+    const QString &name() const { return name_; }
     ControlKind kind() const { return kind_; }
-    Window& window() const { return window_; }
-    const Placement& placement() const { return placement_; }
+    Window &window() const { return window_; }
+    const Placement &placement() const { return placement_; }
 
     // Caption of boxes, buttons, frames and menu items; text of fields, labels and combos.
-    const QString& text() const { return text_; }
+    const QString &text() const { return text_; }
     // A text field runs its change operation when the text really changes; a combo box
     // never runs its pick operation from here.
-    void setText(const QString& text);
+    void setText(const QString &text);
 
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
     bool isVisible() const { return visible_; }
     void setVisible(bool visible);
-    const QString& toolTip() const { return toolTip_; }
-    void setToolTip(const QString& toolTip);
+    const QString &toolTip() const { return toolTip_; }
+    void setToolTip(const QString &toolTip);
 
     CheckState state() const { return state_; }
     bool isChecked() const { return state_ == CheckState::Checked; }
@@ -69,8 +69,8 @@ public:
     void setState(CheckState state);
     void setChecked(bool checked) { setState(checked ? CheckState::Checked : CheckState::Unchecked); }
 
-    const QStringList& items() const { return items_; }
-    void setItems(const QStringList& items) { items_ = items; }
+    const QStringList &items() const { return items_; }
+    void setItems(const QStringList &items) { items_ = items; }
 
     // Click operation: check boxes and option buttons on a state change, buttons and menu
     // items when pressed, combo boxes when the user picks an entry.
@@ -86,7 +86,7 @@ public:
 private:
     void notify(ControlProperty property);
 
-    Window& window_;
+    Window &window_;
     QString name_;
     ControlKind kind_;
     QString text_;
@@ -100,4 +100,4 @@ private:
     std::function<void()> change_;
 };
 
-}  // namespace korvalde
+} // namespace korvalde

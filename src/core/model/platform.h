@@ -16,7 +16,7 @@ struct MessageBox {
 };
 
 struct SaveRequest {
-    QString filter;  // for example "Textdateien (*.txt)"
+    QString filter; // for example "Textdateien (*.txt)"
 };
 
 // What the core needs from the desktop: modal message boxes, the save-file dialog and the
@@ -25,10 +25,10 @@ class Platform {
 public:
     virtual ~Platform() = default;
     // Modal: returns when the user has closed the box with OK.
-    virtual void showMessage(const MessageBox& message) = 0;
+    virtual void showMessage(const MessageBox &message) = 0;
     // The chosen file name, or nothing when the user cancelled.
-    virtual std::optional<QString> askSaveFileName(const SaveRequest& request) = 0;
+    virtual std::optional<QString> askSaveFileName(const SaveRequest &request) = 0;
     virtual void endProgram() = 0;
 };
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -6,7 +6,7 @@
 
 namespace korvalde {
 
-Window::Window(Application& app, QString name, WindowKind kind, QString title)
+Window::Window(Application &app, QString name, WindowKind kind, QString title)
     : app_(app), name_(std::move(name)), kind_(kind), title_(std::move(title))
 {
 }
@@ -16,7 +16,7 @@ void Window::notify(WindowProperty property)
     app_.notifyWindow(*this, property);
 }
 
-void Window::setTitle(const QString& title)
+void Window::setTitle(const QString &title)
 {
     if (title == title_)
         return;
@@ -49,25 +49,25 @@ void Window::moveTo(int left, int top)
     notify(WindowProperty::Position);
 }
 
-Control& Window::add(const QString& name, ControlKind kind, const QString& text, Placement placement)
+Control &Window::add(const QString &name, ControlKind kind, const QString &text, Placement placement)
 {
     if (byName_.contains(name))
         throw std::logic_error("duplicate control " + name.toStdString() + " in " + name_.toStdString());
     controls_.push_back(std::make_unique<Control>(*this, name, kind, text, std::move(placement)));
-    Control& control = *controls_.back();
+    Control &control = *controls_.back();
     byName_.insert(name, &control);
     return control;
 }
 
-Control& Window::operator[](const QString& name) const
+Control &Window::operator[](const QString &name) const
 {
-    Control* control = find(name);
+    Control *control = find(name);
     if (control == nullptr)
         throw std::logic_error("no control " + name.toStdString() + " in " + name_.toStdString());
     return *control;
 }
 
-Control* Window::find(const QString& name) const
+Control *Window::find(const QString &name) const
 {
     return byName_.value(name, nullptr);
 }
@@ -90,4 +90,4 @@ void Window::runClose()
         close_();
 }
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -21,16 +21,16 @@ enum class WindowKind { Page, Dialog };
 // controls in layout order; the rules find them by name.
 class Window {
 public:
-    Window(Application& app, QString name, WindowKind kind, QString title);
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
+    Window(Application &app, QString name, WindowKind kind, QString title);
+    Window(const Window &) = delete;
+    Window &operator=(const Window &) = delete;
 
-    Application& app() const { return app_; }
-    const QString& name() const { return name_; }
+    Application &app() const { return app_; }
+    const QString &name() const { return name_; }
     WindowKind kind() const { return kind_; }
 
-    const QString& title() const { return title_; }
-    void setTitle(const QString& title);
+    const QString &title() const { return title_; }
+    void setTitle(const QString &title);
     bool isShown() const { return shown_; }
     void setShown(bool shown);
     bool isEnabled() const { return enabled_; }
@@ -40,12 +40,12 @@ public:
     void moveTo(int left, int top);
 
     // Layout: adds a control; names are unique within a window.
-    Control& add(const QString& name, ControlKind kind, const QString& text, Placement placement = {});
+    Control &add(const QString &name, ControlKind kind, const QString &text, Placement placement = {});
 
     // The named control; a name the window does not have is a programming error.
-    Control& operator[](const QString& name) const;
-    Control* find(const QString& name) const;
-    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    Control &operator[](const QString &name) const;
+    Control *find(const QString &name) const;
+    const std::vector<std::unique_ptr<Control>> &controls() const { return controls_; }
 
     // Runs once, right after the window was created and registered.
     void onLoad(std::function<void()> operation) { load_ = std::move(operation); }
@@ -65,7 +65,7 @@ public:
 private:
     void notify(WindowProperty property);
 
-    Application& app_;
+    Application &app_;
     QString name_;
     WindowKind kind_;
     QString title_;
@@ -75,10 +75,10 @@ private:
     int left_ = 0;
     int top_ = 0;
     std::vector<std::unique_ptr<Control>> controls_;
-    QHash<QString, Control*> byName_;
+    QHash<QString, Control *> byName_;
     std::function<void()> load_;
     std::function<void()> close_;
     std::function<void()> discard_;
 };
 
-}  // namespace korvalde
+} // namespace korvalde

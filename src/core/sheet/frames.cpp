@@ -4,7 +4,7 @@
 
 namespace korvalde {
 
-const std::array<FrameEntry, 14>& frameCatalogue()
+const std::array<FrameEntry, 14> &frameCatalogue()
 {
     // The runs of blanks in the captions line the brackets up on the start page.
     static const std::array<FrameEntry, 14> catalogue = {{
@@ -26,18 +26,18 @@ const std::array<FrameEntry, 14>& frameCatalogue()
     return catalogue;
 }
 
-const FrameEntry* findFrame(const QString& name)
+const FrameEntry *findFrame(const QString &name)
 {
-    for (const FrameEntry& frame : frameCatalogue()) {
+    for (const FrameEntry &frame : frameCatalogue()) {
         if (frame.name == name)
             return &frame;
     }
     return nullptr;
 }
 
-const FrameEntry* chosenFrame(Application& app)
+const FrameEntry *chosenFrame(Application &app)
 {
     return findFrame(app.window("Form1")["typ"].text());
 }
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -9,20 +9,20 @@ namespace korvalde {
 
 // The fourteen frames in catalogue order. Every page that varies by frame keys on `name`.
 struct FrameEntry {
-    int number;          // 1 to 14; the start page's option button is Option<number>
-    QString name;        // the text stored in `typ`
-    QString caption;     // the option button's caption on the start page
-    QString fke;         // number text
+    int number;      // 1 to 14; the start page's option button is Option<number>
+    QString name;    // the text stored in `typ`
+    QString caption; // the option button's caption on the start page
+    QString fke;     // number text
     QString dp;
 };
 
-const std::array<FrameEntry, 14>& frameCatalogue();
+const std::array<FrameEntry, 14> &frameCatalogue();
 
 // The frame whose name is exactly `name`, or nothing.
-const FrameEntry* findFrame(const QString& name);
+const FrameEntry *findFrame(const QString &name);
 
 // The frame chosen on the start page (its `typ`), or nothing while none matches.
 class Application;
-const FrameEntry* chosenFrame(Application& app);
+const FrameEntry *chosenFrame(Application &app);
 
-}  // namespace korvalde
+} // namespace korvalde

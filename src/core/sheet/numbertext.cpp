@@ -8,7 +8,7 @@ namespace korvalde {
 
 namespace {
 
-const QLocale& germanNumbers()
+const QLocale &germanNumbers()
 {
     static const QLocale locale = [] {
         QLocale german(QLocale::German, QLocale::Germany);
@@ -18,9 +18,9 @@ const QLocale& germanNumbers()
     return locale;
 }
 
-}  // namespace
+} // namespace
 
-std::optional<double> parseNumber(const QString& text)
+std::optional<double> parseNumber(const QString &text)
 {
     bool ok = false;
     const double value = germanNumbers().toDouble(text.trimmed(), &ok);
@@ -31,15 +31,15 @@ std::optional<double> parseNumber(const QString& text)
 
 QString formatNumber(double value)
 {
-    if (value == 0.0)  // also -0.0, which would otherwise read "-0"
+    if (value == 0.0) // also -0.0, which would otherwise read "-0"
         return QStringLiteral("0");
     return germanNumbers().toString(value, 'g', 15);
 }
 
-bool isTrueNumber(const QString& text)
+bool isTrueNumber(const QString &text)
 {
     const std::optional<double> value = parseNumber(text);
     return value.has_value() && *value != 0.0;
 }
 
-}  // namespace korvalde
+} // namespace korvalde

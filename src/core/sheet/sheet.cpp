@@ -5,24 +5,25 @@
 
 namespace korvalde::sheet {
 
-const QStringList& fieldNames()
+const QStringList &fieldNames()
 {
     static const QStringList names = {
-        "typ", "dp",  "fke", "pwn", "snw", "pwr",  "trn",  "trnkera",
+        "typ", "dp",  "fke", "pwn",  "snw", "pwr",  "trn",  "trnkera",
         "gew", "cap", "lmm", "Gurt", "hlt", "hlt2", "hlt3", "kpd",
     };
     return names;
 }
 
-const QStringList& handOffFields()
+const QStringList &handOffFields()
 {
     static const QStringList names = {
-        "Gurt", "typ", "fke", "dp", "pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt", "kpd", "hlt2", "hlt3",
+        "Gurt",    "typ", "fke", "dp",  "pwn", "snw", "pwr",  "trn",
+        "trnkera", "gew", "cap", "lmm", "hlt", "kpd", "hlt2", "hlt3",
     };
     return names;
 }
 
-const QStringList& handOffFieldsWithoutType()
+const QStringList &handOffFieldsWithoutType()
 {
     static const QStringList names = [] {
         QStringList fields = handOffFields();
@@ -40,15 +41,27 @@ struct PanelRow {
     QStringList fields;
 };
 
-}  // namespace
+} // namespace
 
-void addStatPanel(Window& page, const QString& parent, const QString& snwPlaceholder)
+void addStatPanel(Window &page, const QString &parent, const QString &snwPlaceholder)
 {
     const QHash<QString, QString> placeholders = {
-        {"typ", ""},      {"dp", "0"},          {"fke", "0"},           {"pwn", "0"},
-        {"snw", snwPlaceholder}, {"pwr", "XX"}, {"trn", "XX"},          {"trnkera", ""},
-        {"gew", "XXXX"},  {"cap", "XXXXX"},     {"lmm", "XXXXXX"},      {"Gurt", "/ -"},
-        {"hlt", "Lauf"},  {"hlt2", "Aufmontiert"}, {"hlt3", "Unterlauf"}, {"kpd", "0"},
+        {"typ", ""},
+        {"dp", "0"},
+        {"fke", "0"},
+        {"pwn", "0"},
+        {"snw", snwPlaceholder},
+        {"pwr", "XX"},
+        {"trn", "XX"},
+        {"trnkera", ""},
+        {"gew", "XXXX"},
+        {"cap", "XXXXX"},
+        {"lmm", "XXXXXX"},
+        {"Gurt", "/ -"},
+        {"hlt", "Lauf"},
+        {"hlt2", "Aufmontiert"},
+        {"hlt3", "Unterlauf"},
+        {"kpd", "0"},
     };
     const PanelRow rows[] = {
         {"DP:", "lblDp", {"dp"}},
@@ -63,20 +76,20 @@ void addStatPanel(Window& page, const QString& parent, const QString& snwPlaceho
         {"Verfügbare Halterungen:", "lblHlt", {"hlt", "hlt2", "hlt3"}},
         {"Rückstoßkompensation:", "lblKpd", {"kpd"}},
     };
-    for (const PanelRow& row : rows) {
+    for (const PanelRow &row : rows) {
         page.add(row.labelName, ControlKind::Label, row.label, {parent, false});
-        for (const QString& field : row.fields)
+        for (const QString &field : row.fields)
             page.add(field, ControlKind::TextField, placeholders.value(field), {parent, true});
     }
     page.add("typ", ControlKind::TextField, QString(), {parent, false}).setVisible(false);
 }
 
-std::optional<double> number(const Window& page, const QString& field)
+std::optional<double> number(const Window &page, const QString &field)
 {
     return parseNumber(page[field].text());
 }
 
-void add(Window& page, const QString& field, double amount)
+void add(Window &page, const QString &field, double amount)
 {
     const std::optional<double> value = number(page, field);
     if (!value)
@@ -84,13 +97,13 @@ void add(Window& page, const QString& field, double amount)
     page[field].setText(formatNumber(*value + amount));
 }
 
-void copy(const Window& from, Window& to, const QStringList& fields)
+void copy(const Window &from, Window &to, const QStringList &fields)
 {
-    for (const QString& field : fields)
+    for (const QString &field : fields)
         to[field].setText(from[field].text());
 }
 
-void installFkeGuard(Window& page, const QString& forwardButton)
+void installFkeGuard(Window &page, const QString &forwardButton)
 {
     page["fke"].onChange([&page, forwardButton] {
         const std::optional<double> before = number(page, "fke");
@@ -104,4 +117,4 @@ void installFkeGuard(Window& page, const QString& forwardButton)
     });
 }
 
-}  // namespace korvalde::sheet
+} // namespace korvalde::sheet

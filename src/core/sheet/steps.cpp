@@ -5,21 +5,21 @@
 
 namespace korvalde {
 
-Control& resolveTarget(Window& page, const QString& target)
+Control &resolveTarget(Window &page, const QString &target)
 {
     const qsizetype dot = target.indexOf('.');
     if (dot < 0)
         return page[target];
-    Window& other = page.app().window(target.left(dot));
+    Window &other = page.app().window(target.left(dot));
     return other[target.mid(dot + 1)];
 }
 
-void runSteps(Window& page, const Steps& steps)
+void runSteps(Window &page, const Steps &steps)
 {
-    for (const Step& step : steps) {
+    for (const Step &step : steps) {
         switch (step.kind) {
         case Step::Kind::Add: {
-            Control& field = resolveTarget(page, step.target);
+            Control &field = resolveTarget(page, step.target);
             sheet::add(field.window(), field.name(), step.amount);
             break;
         }
@@ -56,9 +56,9 @@ void runSteps(Window& page, const Steps& steps)
     }
 }
 
-void attachToggle(Window& page, const ToggleRow& row)
+void attachToggle(Window &page, const ToggleRow &row)
 {
-    Control& box = page[row.box];
+    Control &box = page[row.box];
     box.setToolTip(row.toolTip);
     box.onClick([&page, &box, checked = row.whenChecked, unchecked = row.whenUnchecked] {
         if (box.isChecked())
@@ -68,20 +68,20 @@ void attachToggle(Window& page, const ToggleRow& row)
     });
 }
 
-void attachToggles(Window& page, const std::vector<ToggleRow>& rows)
+void attachToggles(Window &page, const std::vector<ToggleRow> &rows)
 {
-    for (const ToggleRow& row : rows)
+    for (const ToggleRow &row : rows)
         attachToggle(page, row);
 }
 
-Steps negated(const Steps& steps)
+Steps negated(const Steps &steps)
 {
     Steps result = steps;
-    for (Step& step : result) {
+    for (Step &step : result) {
         if (step.kind == Step::Kind::Add)
             step.amount = -step.amount;
     }
     return result;
 }
 
-}  // namespace korvalde
+} // namespace korvalde

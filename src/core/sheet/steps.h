@@ -17,33 +17,63 @@ struct Step {
     Kind kind;
     QString target;
     double amount = 0;
-    QString text;  // SetText: the text; CopyText: the source control
-    std::function<void(Window&)> run = {};
+    QString text; // SetText: the text; CopyText: the source control
+    std::function<void(Window &)> run = {};
 };
 
 namespace steps {
-inline Step add(const QString& field, double amount) { return {Step::Kind::Add, field, amount, {}, {}}; }
-inline Step setText(const QString& target, const QString& text) { return {Step::Kind::SetText, target, 0, text, {}}; }
+inline Step add(const QString &field, double amount)
+{
+    return {Step::Kind::Add, field, amount, {}, {}};
+}
+inline Step setText(const QString &target, const QString &text)
+{
+    return {Step::Kind::SetText, target, 0, text, {}};
+}
 // Sets `target` to the current text of `source`.
-inline Step copyText(const QString& target, const QString& source) { return {Step::Kind::CopyText, target, 0, source, {}}; }
-inline Step enable(const QString& target) { return {Step::Kind::Enable, target, 0, {}, {}}; }
-inline Step disable(const QString& target) { return {Step::Kind::Disable, target, 0, {}, {}}; }
-inline Step show(const QString& target) { return {Step::Kind::Show, target, 0, {}, {}}; }
-inline Step hide(const QString& target) { return {Step::Kind::Hide, target, 0, {}, {}}; }
-inline Step check(const QString& target) { return {Step::Kind::Check, target, 0, {}, {}}; }
-inline Step uncheck(const QString& target) { return {Step::Kind::Uncheck, target, 0, {}, {}}; }
+inline Step copyText(const QString &target, const QString &source)
+{
+    return {Step::Kind::CopyText, target, 0, source, {}};
+}
+inline Step enable(const QString &target)
+{
+    return {Step::Kind::Enable, target, 0, {}, {}};
+}
+inline Step disable(const QString &target)
+{
+    return {Step::Kind::Disable, target, 0, {}, {}};
+}
+inline Step show(const QString &target)
+{
+    return {Step::Kind::Show, target, 0, {}, {}};
+}
+inline Step hide(const QString &target)
+{
+    return {Step::Kind::Hide, target, 0, {}, {}};
+}
+inline Step check(const QString &target)
+{
+    return {Step::Kind::Check, target, 0, {}, {}};
+}
+inline Step uncheck(const QString &target)
+{
+    return {Step::Kind::Uncheck, target, 0, {}, {}};
+}
 // An effect of its own, for the few options whose behaviour is no table row.
-inline Step run(std::function<void(Window&)> operation) { return {Step::Kind::Run, {}, 0, {}, std::move(operation)}; }
-}  // namespace steps
+inline Step run(std::function<void(Window &)> operation)
+{
+    return {Step::Kind::Run, {}, 0, {}, std::move(operation)};
+}
+} // namespace steps
 
 using Steps = std::vector<Step>;
 
 // The control a step target names, seen from `page`.
-Control& resolveTarget(Window& page, const QString& target);
+Control &resolveTarget(Window &page, const QString &target);
 
 // Runs the steps in order. Each step looks the control up again, so a step sees what the
 // steps before it (and the click operations they ran) have done.
-void runSteps(Window& page, const Steps& steps);
+void runSteps(Window &page, const Steps &steps);
 
 // A check box with fixed effects: what a check applies and what an uncheck applies.
 struct ToggleRow {
@@ -55,10 +85,10 @@ struct ToggleRow {
 
 // Sets the row's tooltip and click operation: a check runs `whenChecked`, then the state
 // is read again and an uncheck runs `whenUnchecked`; grayed runs neither.
-void attachToggle(Window& page, const ToggleRow& row);
-void attachToggles(Window& page, const std::vector<ToggleRow>& rows);
+void attachToggle(Window &page, const ToggleRow &row);
+void attachToggles(Window &page, const std::vector<ToggleRow> &rows);
 
 // The reverse of a list of deltas: every Add negated, in the same order.
-Steps negated(const Steps& steps);
+Steps negated(const Steps &steps);
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -11,16 +11,16 @@ namespace {
 
 constexpr auto kFrame = "Frame1";
 
-void addRow(Window& page, const QList<std::pair<QString, std::pair<ControlKind, QString>>>& row)
+void addRow(Window &page, const QList<std::pair<QString, std::pair<ControlKind, QString>>> &row)
 {
     bool first = true;
-    for (const auto& [name, content] : row) {
+    for (const auto &[name, content] : row) {
         page.add(name, content.first, content.second, {kFrame, !first});
         first = false;
     }
 }
 
-void layOut(Window& page)
+void layOut(Window &page)
 {
     page.add(kFrame, ControlKind::Frame, "Fertigstellung");
     const auto label = ControlKind::Label;
@@ -53,7 +53,8 @@ void layOut(Window& page)
     addRow(page, {{"Label12", {label, "Rückstoßkompensation:"}}, {"kpd", {field, "0"}}});
     addRow(page, {{"Label13", {label, "FKE: "}}, {"fke", {field, "0"}}});
     addRow(page, {{"Label14", {label, "DP:"}}, {"dp", {field, "0"}}});
-    addRow(page, {{"Label15", {label, "Endgültiger Preis:"}}, {"preis", {field, "00000"}}, {"Label16", {label, "Kordo"}}});
+    addRow(page,
+           {{"Label15", {label, "Endgültiger Preis:"}}, {"preis", {field, "00000"}}, {"Label16", {label, "Kordo"}}});
     addRow(page, {{"Label17", {label, "Modifikationen:"}}});
     addRow(page, {{"Text1", {ControlKind::TextArea, "Rahmen"}}});
     page.add("Zurück", ControlKind::Button, "&Zurück");
@@ -63,24 +64,24 @@ void layOut(Window& page)
 }
 
 // Every window but the start page goes; the start page keeps its last choice.
-void startNewWeapon(Window& page)
+void startNewWeapon(Window &page)
 {
-    Application& app = page.app();
+    Application &app = page.app();
     navigation::discardAll(app, {"Form5", "Form2", "Form3", "Form4"});
     navigation::discardAll(app, navigation::mountDialogs());
     app.discard("Form12");
     app.window("Form1").setShown(true);
 }
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<Window> createCompletionPage(Application& app)
+std::unique_ptr<Window> createCompletionPage(Application &app)
 {
     auto owned = navigation::newPage(app, "Form5", QStringLiteral("\"Korvalde\" - Seite 6"));
-    Window& page = *owned;
+    Window &page = *owned;
     layOut(page);
     page.onLoad([&page, &app] {
-        if (const FrameEntry* frame = chosenFrame(app)) {
+        if (const FrameEntry *frame = chosenFrame(app)) {
             page["typus"].setText(frame->name);
             page["waffenname"].setText(frame->name + " #1");
         }
@@ -91,7 +92,7 @@ std::unique_ptr<Window> createCompletionPage(Application& app)
             page["preis"].setText(formatNumber(*dp * 5));
     });
     page["Zurück"].onClick([&page, &app] {
-        Window& page5 = app.window("Form12");
+        Window &page5 = app.window("Form12");
         navigation::placeAt(page5, page);
         navigation::showInsteadOf(page5, page);
     });
@@ -100,4 +101,4 @@ std::unique_ptr<Window> createCompletionPage(Application& app)
     return owned;
 }
 
-}  // namespace korvalde
+} // namespace korvalde

@@ -7,6 +7,6 @@
 namespace korvalde {
 
 // The completion page (`Form5`): the finished sheet, its price, the name and the save.
-std::unique_ptr<Window> createCompletionPage(Application& app);
+std::unique_ptr<Window> createCompletionPage(Application &app);
 
-}  // namespace korvalde
+} // namespace korvalde

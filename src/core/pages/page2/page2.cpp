@@ -13,22 +13,22 @@ const WizardPageLayout kLayout = {
     "Form2", "\"Korvalde\" - Seite 2", "Sheet", "Werte", "Frame2", "Wahl der Komponenten", "", "Zurück1", "Weiter1",
 };
 
-void goForward(Window& page)
+void goForward(Window &page)
 {
-    Application& app = page.app();
-    Window& page3 = app.window("Form3");
+    Application &app = page.app();
+    Window &page3 = app.window("Form3");
     navigation::placeAt(page3, page);
     rebuildModificationList(app, "Form2");
     sheet::copy(page, page3, sheet::handOffFields());
     navigation::showInsteadOf(page3, page);
 }
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<Window> createPage2(Application& app)
+std::unique_ptr<Window> createPage2(Application &app)
 {
     auto owned = newWizardPage(app, kLayout);
-    Window& page = *owned;
+    Window &page = *owned;
     page.add("muniorg", ControlKind::TextField, QString(), {"Frame2"}).setVisible(false);
     addWizardButtons(page, kLayout);
     page["Weiter1"].onClick([&page] { goForward(page); });
@@ -36,9 +36,9 @@ std::unique_ptr<Window> createPage2(Application& app)
     return owned;
 }
 
-QString page2Entries(const Window&)
+QString page2Entries(const Window &)
 {
     return {};
 }
 
-}  // namespace korvalde
+} // namespace korvalde

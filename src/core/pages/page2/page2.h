@@ -9,9 +9,9 @@
 namespace korvalde {
 
 // Page 2: the frame profile and the modifications of the frame itself.
-std::unique_ptr<Window> createPage2(Application& app);
+std::unique_ptr<Window> createPage2(Application &app);
 
 // Page 2's entries of the modifications list, in table order.
-QString page2Entries(const Window& page);
+QString page2Entries(const Window &page);
 
-}  // namespace korvalde
+} // namespace korvalde

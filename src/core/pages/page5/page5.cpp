@@ -10,14 +10,17 @@ namespace korvalde {
 namespace {
 
 const WizardPageLayout kLayout = {
-    "Form12", "\"Korvalde\" - Seite 5", "Frame1", "Seite 5", "Frame2", "Unterlauf / Aufmontiertes Zubehör ", "X",
-    "Zurück", "Command2",
+    "Form12",   "\"Korvalde\" - Seite 5",
+    "Frame1",   "Seite 5",
+    "Frame2",   "Unterlauf / Aufmontiertes Zubehör ",
+    "X",        "Zurück",
+    "Command2",
 };
 
-void goForward(Window& page)
+void goForward(Window &page)
 {
-    Application& app = page.app();
-    Window& completion = app.window("Form5");
+    Application &app = page.app();
+    Window &completion = app.window("Form5");
     navigation::placeAt(completion, page);
     rebuildModificationList(app, "Form12");
     for (const QString mount : {"hlt3", "hlt", "hlt2"})
@@ -26,12 +29,12 @@ void goForward(Window& page)
     navigation::showInsteadOf(completion, page);
 }
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<Window> createPage5(Application& app)
+std::unique_ptr<Window> createPage5(Application &app)
 {
     auto owned = newWizardPage(app, kLayout);
-    Window& page = *owned;
+    Window &page = *owned;
     addWizardButtons(page, kLayout);
     page["Command2"].onClick([&page] { goForward(page); });
     page["Zurück"].onClick([&page] { navigation::stepBack(page, "Form4"); });
@@ -39,15 +42,15 @@ std::unique_ptr<Window> createPage5(Application& app)
     return owned;
 }
 
-QString page5Entries(const Window&)
+QString page5Entries(const Window &)
 {
     return {};
 }
 
-std::unique_ptr<Window> createMountDialog(Application& app, const QString& name)
+std::unique_ptr<Window> createMountDialog(Application &app, const QString &name)
 {
     auto dialog = std::make_unique<Window>(app, name, WindowKind::Dialog, name);
     return dialog;
 }
 
-}  // namespace korvalde
+} // namespace korvalde
