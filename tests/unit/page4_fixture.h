@@ -8,8 +8,15 @@
 #include <QStringList>
 
 #include <memory>
+#include <ostream>
 #include <utility>
 #include <vector>
+
+// Readable failures for texts.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace korvalde::test {
 
