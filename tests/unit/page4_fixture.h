@@ -8,15 +8,8 @@
 #include <QStringList>
 
 #include <memory>
-#include <ostream>
 #include <utility>
 #include <vector>
-
-// Readable failures for texts.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace korvalde::test {
 
@@ -46,10 +39,10 @@ protected:
 
     void click(const QString &window, const QString &control)
     {
-        ASSERT_EQ(app->userClick(window, control), "") << control.toStdString();
+        ASSERT_EQ(app->userClick(window, control).toStdString(), "") << control.toStdString();
     }
     void click(const QString &box) { click("Form4", box); }
-    void pick(const QString &entry) { ASSERT_EQ(app->userPick("Form4", "vergrößert", entry), ""); }
+    void pick(const QString &entry) { ASSERT_EQ(app->userPick("Form4", "vergrößert", entry).toStdString(), ""); }
 
     Window &page4() const { return *app->find("Form4"); }
 
