@@ -129,3 +129,14 @@ TEST_F(Page4Test, ARebuiltPage4KeepsTheGasVentsClaimOnTheBarrel)
     EXPECT_FALSE(page4()["abgesägte"].isEnabled());
     EXPECT_EQ(page4()["hlt"].text(), "");
 }
+
+TEST_F(Page4Test, APage4BuiltOnItsOwnLooksAtNoOtherPageIntoBeing)
+{
+    click("Form1", "Option11");
+    const Window &page = app->window("Form4");
+    EXPECT_EQ(page["Frame6"].text(), "LMG");
+    EXPECT_TRUE(page["dreibein"].isVisible());
+    EXPECT_TRUE(page["ladestreifen"].isEnabled());
+    for (const QString &window : QStringList{"Form2", "Form3", "Form12", "Form5"})
+        EXPECT_EQ(app->find(window), nullptr) << window.toStdString();
+}
