@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace korvalde::page5_test {
 
@@ -54,8 +55,11 @@ protected:
     Window &page() const { return *app->find("Form12"); }
     Window &dialog(const QString &name) const { return *app->find(name); }
     QString field(const QString &name) const { return page()[name].text(); }
-    // The four fields the options change, in one text for comparisons.
-    QString sheet() const { return QStringList{field("dp"), field("fke"), field("trn"), field("gew")}.join(" / "); }
+    // The four fields the options change, in one text that failure messages show.
+    std::string sheet() const
+    {
+        return QStringList{field("dp"), field("fke"), field("trn"), field("gew")}.join(" / ").toStdString();
+    }
 
     RecordingPlatform platform;
     std::unique_ptr<Application> app;

@@ -86,7 +86,7 @@ TEST_F(Page5Test, WithBothMountsTakenEveryDialogShowsOnlyTheNotice)
     for (const QString &name : kDialogs)
         EXPECT_EQ(offer(dialog(name)), "auf - unter - frei shown") << qPrintable(name);
 
-    const QString before = sheet();
+    const std::string before = sheet();
     click("Form12.ultraschall");
     click("Form8.ok");
     EXPECT_TRUE(dialog("Form8").isShown());
@@ -149,7 +149,7 @@ TEST_F(Page5Test, CancelLeavesNoPendingTickBehind)
 TEST_F(Page5Test, ClosingADialogCancelsIt)
 {
     reachPage5();
-    const QString before = sheet();
+    const std::string before = sheet();
     click("Form12.entfernungsmesser");
     click("form6.unterlauf");
     ASSERT_TRUE(app->userClose("form6").isEmpty());
