@@ -2,7 +2,7 @@
 
 #include "app/windowfactory.h"
 #include "model/application.h"
-#include "model/platform.h"
+#include "testplatform.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,14 +13,6 @@
 #include <string>
 
 namespace korvalde::page5_test {
-
-class RecordingPlatform : public Platform {
-public:
-    void showMessage(const MessageBox &message) override { messages << message.text; }
-    std::optional<QString> askSaveFileName(const SaveRequest &) override { return std::nullopt; }
-    void endProgram() override {}
-    QStringList messages;
-};
 
 // A program walked to page 5 for one frame, with a known sheet on page 5 so that every
 // delta shows in the fields.
@@ -61,7 +53,7 @@ protected:
         return QStringList{field("dp"), field("fke"), field("trn"), field("gew")}.join(" / ").toStdString();
     }
 
-    RecordingPlatform platform;
+    test::TestPlatform platform;
     std::unique_ptr<Application> app;
 };
 

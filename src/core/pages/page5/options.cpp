@@ -123,10 +123,8 @@ std::vector<ToggleRow> accessoryRows()
 
 void lockInternalSmartgun(Application &app, bool locked)
 {
-    if (Window *page3 = app.find("Form3")) {
-        if (Control *internal = page3->find("smartintern"))
-            internal->setEnabled(!locked);
-    }
+    if (Window *page3 = app.find("Form3"))
+        (*page3)["smartintern"].setEnabled(!locked);
 }
 
 void attachOptions(Window &page)

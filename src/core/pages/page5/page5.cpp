@@ -53,11 +53,9 @@ void takeOverEarlierPages(Window &page, const FrameEntry *frame)
 {
     if (frame && kFramesWithoutUnderbarrel.contains(frame->name))
         page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
-    if (const Window *page3 = page.app().find("Form3")) {
-        const Control *internal = page3->find("smartintern");
-        if (internal && internal->isChecked())
-            page["smartextern"].setEnabled(false);
-    }
+    const Window *page3 = page.app().find("Form3");
+    if (page3 && (*page3)["smartintern"].isChecked())
+        page["smartextern"].setEnabled(false);
 }
 
 void load(Window &page)
