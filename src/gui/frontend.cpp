@@ -39,11 +39,7 @@ Frontend::Frontend() : mainWindow_(std::make_unique<MainWindow>())
     });
 }
 
-Frontend::~Frontend()
-{
-    if (app_ != nullptr)
-        app_->removeObserver(this);
-}
+Frontend::~Frontend() = default;
 
 void Frontend::attach(Application &app)
 {

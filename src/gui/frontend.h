@@ -29,7 +29,8 @@ public:
     Frontend(const Frontend &) = delete;
     Frontend &operator=(const Frontend &) = delete;
 
-    // Starts mirroring the application; call before it creates its first window.
+    // Starts mirroring the application; call before it creates its first window. The
+    // application must go before the front end does.
     void attach(Application &app);
 
     MainWindow &mainWindow() const { return *mainWindow_; }
