@@ -3,6 +3,7 @@
 #include "app/modificationlist.h"
 #include "app/navigation.h"
 #include "app/wizardpage.h"
+#include "pages/page4/layout.h"
 #include "sheet/sheet.h"
 
 namespace korvalde {
@@ -29,6 +30,7 @@ std::unique_ptr<Window> createPage4(Application &app)
 {
     auto owned = newWizardPage(app, kLayout);
     Window &page = *owned;
+    page4::layOut(page);
     addWizardButtons(page, kLayout);
     page["Command2"].onClick([&page] { goForward(page); });
     page["Zurück"].onClick([&page] { navigation::stepBack(page, "Form3"); });

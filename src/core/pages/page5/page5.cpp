@@ -3,6 +3,7 @@
 #include "app/modificationlist.h"
 #include "app/navigation.h"
 #include "app/wizardpage.h"
+#include "pages/page5/layout.h"
 #include "sheet/sheet.h"
 
 namespace korvalde {
@@ -35,6 +36,7 @@ std::unique_ptr<Window> createPage5(Application &app)
 {
     auto owned = newWizardPage(app, kLayout);
     Window &page = *owned;
+    page5::layOutOptions(page);
     addWizardButtons(page, kLayout);
     page["Command2"].onClick([&page] { goForward(page); });
     page["Zurück"].onClick([&page] { navigation::stepBack(page, "Form4"); });
@@ -45,12 +47,6 @@ std::unique_ptr<Window> createPage5(Application &app)
 QString page5Entries(const Window &)
 {
     return {};
-}
-
-std::unique_ptr<Window> createMountDialog(Application &app, const QString &name)
-{
-    auto dialog = std::make_unique<Window>(app, name, WindowKind::Dialog, name);
-    return dialog;
 }
 
 } // namespace korvalde

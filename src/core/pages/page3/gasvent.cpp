@@ -1,0 +1,65 @@
+#include "pages/page3/options.h"
+
+#include "sheet/steps.h"
+
+namespace korvalde::page3 {
+
+namespace {
+
+using namespace steps;
+
+struct GasLevel {
+    QString box;
+    QString toolTip;
+    Steps deltas; // in the order kpd, trn, gew, fke, dp
+};
+
+const GasLevel kGasLevels[] = {
+    {"gas2",
+     "Tarnstufe -1, DP +90, FKE -0.5, Gewicht +0.5, Rückstoßkompensation +2",
+     {add("kpd", 2), add("trn", -1), add("gew", 0.5), add("fke", -0.5), add("dp", 90)}},
+    {"gas3",
+     "Tarnstufe -2, DP +140, FKE -0.75, Gewicht +0.75, Rückstoßkompensation +3",
+     {add("kpd", 3), add("trn", -2), add("gew", 0.75), add("fke", -0.75), add("dp", 140)}},
+    {"gas4",
+     "Tarnstufe -2, DP +200, FKE -1, Gewicht +0.75, Rückstoßkompensation +4",
+     {add("kpd", 4), add("trn", -2), add("gew", 0.75), add("fke", -1), add("dp", 200)}},
+};
+
+// The summary box: taking the barrel mount remembers its text, so that withdrawing the
+// vent gives back what the page received. Unchecking it withdraws whichever level is on.
+ToggleRow summaryRow()
+{
+    Steps whenUnchecked = {copyText("hlt", "hltorg"), enable("Form4.abgesägte")};
+    for (const GasLevel &level : kGasLevels)
+        whenUnchecked.push_back(uncheck(level.box));
+    return {"gas", "", {copyText("hltorg", "hlt"), setText("hlt", ""), disable("Form4.abgesägte")}, whenUnchecked};
+}
+
+// A level checks the summary box and disables the other levels, so at most one is chosen.
+ToggleRow levelRow(const GasLevel &level)
+{
+    Steps whenChecked = {check("gas")};
+    Steps whenUnchecked = {uncheck("gas")};
+    for (const GasLevel &other : kGasLevels) {
+        if (other.box != level.box) {
+            whenChecked.push_back(disable(other.box));
+            whenUnchecked.push_back(enable(other.box));
+        }
+    }
+    const Steps withdrawn = negated(level.deltas);
+    whenChecked.insert(whenChecked.end(), level.deltas.begin(), level.deltas.end());
+    whenUnchecked.insert(whenUnchecked.end(), withdrawn.begin(), withdrawn.end());
+    return {level.box, level.toolTip, whenChecked, whenUnchecked};
+}
+
+} // namespace
+
+void attachGasVent(Window &page)
+{
+    attachToggle(page, summaryRow());
+    for (const GasLevel &level : kGasLevels)
+        attachToggle(page, levelRow(level));
+}
+
+} // namespace korvalde::page3

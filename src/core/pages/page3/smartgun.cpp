@@ -1,0 +1,113 @@
+#include "pages/page3/options.h"
+
+#include "model/application.h"
+#include "sheet/sheet.h"
+#include "sheet/steps.h"
+
+namespace korvalde::page3 {
+
+namespace {
+
+using namespace steps;
+
+// Level 1 costs the frame's base DP, level 2 half as much again with halves rounded up.
+struct SmartgunPrice {
+    QString frame;
+    int level1;
+    int level2;
+};
+
+const SmartgunPrice kSmartgunPrices[] = {
+    {"Holdout Pistole", 25, 38},
+    {"Leichte Pistole", 90, 135},
+    {"Automatische Pistole", 180, 270},
+    {"Schwere Pistole", 120, 180},
+    {"Maschinenpistole", 100, 150},
+    {"Schrotflinte", 130, 195},
+    {"Taser", 200, 300},
+    {"Sportgewehr", 125, 188},
+    {"Sturmgewehr", 225, 338},
+    {"Scharfschützengewehr", 800, 1200},
+    {"LMG", 425, 638},
+    {"MMG", 700, 1050},
+    {"SMG", 1000, 1500},
+    {"Sturmkanone", 1400, 2100},
+};
+
+// A frame without a price row pays nothing; the level's other effects still apply.
+int smartgunPrice(const QString &frame, int level)
+{
+    for (const SmartgunPrice &row : kSmartgunPrices) {
+        if (row.frame == frame)
+            return level == 1 ? row.level1 : row.level2;
+    }
+    return 0;
+}
+
+// `typ` is page 2's frame name, copied by its hand-off; page 3 never changes it.
+Step chargeFramePrice(int level, int sign)
+{
+    return run(
+        [level, sign](Window &page) { sheet::add(page, "dp", sign * smartgunPrice(page["typ"].text(), level)); });
+}
+
+// Page 5 disables all its mount accessories for the Holdout Pistole; releasing the lock
+// must not offer the external system there.
+Step releaseExternalSmartgun()
+{
+    return run([](Window &page) {
+        if (page["typ"].text() != "Holdout Pistole")
+            page.app().window("Form12")["smartextern"].setEnabled(true);
+    });
+}
+
+struct SmartLevel {
+    QString box;
+    QString toolTip;
+    int level;
+    Steps switchesWhenChecked;
+    Steps switchesWhenUnchecked; // voice activation goes with the level: unchecked first
+    double weight;
+};
+
+const SmartLevel kSmartLevels[] = {
+    {"smartintern1",
+     "DP +Basis-DP des Rahmens, FKE -0.5, Gewicht +0.5",
+     1,
+     {check("smartintern"), enable("stimm"), disable("smartintern2")},
+     {uncheck("smartintern"), uncheck("stimm"), disable("stimm"), enable("smartintern2")},
+     0.5},
+    {"smartintern2",
+     "DP +1.5 x Basis-DP des Rahmens, FKE -0.5, Gewicht +0.25",
+     2,
+     {enable("stimm"), check("smartintern"), disable("smartintern1")},
+     {uncheck("stimm"), disable("stimm"), uncheck("smartintern"), enable("smartintern1")},
+     0.25},
+};
+
+ToggleRow levelRow(const SmartLevel &level)
+{
+    const Steps deltas = {add("gew", level.weight), add("fke", -0.5)};
+    Steps whenChecked = level.switchesWhenChecked;
+    whenChecked.insert(whenChecked.end(), deltas.begin(), deltas.end());
+    whenChecked.push_back(chargeFramePrice(level.level, +1));
+    Steps whenUnchecked = level.switchesWhenUnchecked;
+    const Steps withdrawn = negated(deltas);
+    whenUnchecked.insert(whenUnchecked.end(), withdrawn.begin(), withdrawn.end());
+    whenUnchecked.push_back(chargeFramePrice(level.level, -1));
+    return {level.box, level.toolTip, whenChecked, whenUnchecked};
+}
+
+} // namespace
+
+void attachSmartgun(Window &page)
+{
+    attachToggle(page, {"smartintern",
+                        "",
+                        {disable("Form12.smartextern")},
+                        {uncheck("smartintern1"), uncheck("smartintern2"), releaseExternalSmartgun()}});
+    for (const SmartLevel &level : kSmartLevels)
+        attachToggle(page, levelRow(level));
+}
+
+} // namespace korvalde::page3

@@ -1,0 +1,108 @@
+#include "app/windowfactory.h"
+#include "driver.h"
+#include "model/application.h"
+
+namespace korvalde::scenario {
+
+QString stateWord(CheckState state)
+{
+    switch (state) {
+    case CheckState::Checked:
+        return QStringLiteral("checked");
+    case CheckState::Grayed:
+        return QStringLiteral("grayed");
+    case CheckState::Unchecked:
+        break;
+    }
+    return QStringLiteral("unchecked");
+}
+
+QString boolWord(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+namespace {
+
+// Closes every message box at once with OK and answers the save dialog as told.
+class RecordingPlatform : public Platform {
+public:
+    void showMessage(const MessageBox &message) override { messages << message.text; }
+    std::optional<QString> askSaveFileName(const SaveRequest &) override { return saveAnswer; }
+    void endProgram() override {}
+
+    QStringList messages;
+    std::optional<QString> saveAnswer;
+};
+
+class CoreDriver : public Driver {
+public:
+    CoreDriver() : app_(startKorvalde(platform_)) {}
+
+    QString click(const QString &window, const QString &control) override { return app_->userClick(window, control); }
+    QString pick(const QString &window, const QString &control, const QString &entry) override
+    {
+        return app_->userPick(window, control, entry);
+    }
+    QString type(const QString &window, const QString &control, const QString &text) override
+    {
+        return app_->userType(window, control, text);
+    }
+    QString close(const QString &window) override { return app_->userClose(window); }
+    QString save(const std::optional<QString> &path) override
+    {
+        platform_.saveAnswer = path;
+        return app_->userClick("Form5", "cmdSave");
+    }
+
+    bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }
+    bool isLoaded(const QString &window) const override { return app_->isLoaded(window); }
+    std::optional<ControlKind> controlKind(const QString &window, const QString &control) const override
+    {
+        const Control *found = app_->find(window)->find(control);
+        if (found == nullptr)
+            return std::nullopt;
+        return found->kind();
+    }
+    QString windowProperty(const QString &window, const QString &property) const override
+    {
+        const Window &found = *app_->find(window);
+        if (property == "shown")
+            return boolWord(found.isShown());
+        if (property == "enabled")
+            return boolWord(found.isEnabled());
+        return found.title();
+    }
+    QString controlProperty(const QString &window, const QString &control, const QString &property) const override
+    {
+        const Control &found = (*app_->find(window))[control];
+        if (property == "tooltip")
+            return found.toolTip();
+        if (property == "state")
+            return stateWord(found.state());
+        if (property == "enabled")
+            return boolWord(found.isEnabled());
+        if (property == "visible")
+            return boolWord(found.isVisible());
+        if (property == "items")
+            return found.items().join('|');
+        return found.text();
+    }
+
+    QStringList takeMessages() override { return std::exchange(platform_.messages, {}); }
+    bool hasEnded() const override { return app_->hasEnded(); }
+    QString openModalWindow() const override { return {}; }
+
+private:
+    RecordingPlatform platform_;
+    std::unique_ptr<Application> app_;
+};
+
+} // namespace
+
+std::unique_ptr<Driver> makeCoreDriver()
+{
+    return std::make_unique<CoreDriver>();
+}
+
+} // namespace korvalde::scenario
