@@ -2,19 +2,18 @@
 // picks from the open list, key presses. What it reads, it reads from the widgets.
 
 #include "app/windowfactory.h"
+#include "dialoganswers.h"
 #include "driver.h"
 #include "frontend.h"
 #include "guiproperties.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace korvalde::scenario {
 
@@ -27,35 +26,11 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Presses the OK (or, for the overwrite question, Yes) button of the modal box in front.
-void answerModalBox()
-{
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (box == nullptr)
-        return;
-    QAbstractButton *button = box->button(QMessageBox::Yes);
-    if (button == nullptr)
-        button = box->button(QMessageBox::Ok);
-    if (button != nullptr)
-        QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // A point on the button's caption or indicator: a box stretched by its layout reacts
 // only there.
 QPoint hotSpot(const QWidget &widget)
 {
     return {std::min(widget.width(), widget.sizeHint().width()) / 2, widget.height() / 2};
-}
-
-void pressAcceptButton(QDialog &dialog)
-{
-    const auto *buttons = dialog.findChild<QDialogButtonBox *>();
-    for (QAbstractButton *button : buttons->buttons()) {
-        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return;
-        }
-    }
 }
 
 class GuiDriver : public Driver {
@@ -64,10 +39,9 @@ public:
     {
         frontend_.setMessageRunner([this](QMessageBox &box) {
             messages_ << box.text();
-            QTimer::singleShot(0, &box, answerModalBox);
-            box.exec();
+            gui::runAndConfirm(box);
         });
-        frontend_.setSaveRunner([this](QFileDialog &dialog) { return answerSaveDialog(dialog); });
+        frontend_.setSaveRunner([this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_); });
         frontend_.setEndHandler([this] { ended_ = true; });
         app_ = std::make_unique<Application>(frontend_, createWindow, windowNames());
         frontend_.attach(*app_);
@@ -92,11 +66,10 @@ public:
 
     QString pick(const QString &window, const QString &control, const QString &entry) override
     {
-        if (QString why = unreachable(window, control); !why.isEmpty())
-            return why;
-        auto *combo = qobject_cast<QComboBox *>(frontend_.widget(window, control));
+        QString why;
+        auto *combo = reachable<QComboBox>(window, control, "is no list", why);
         if (combo == nullptr)
-            return QStringLiteral("%1.%2 is no list").arg(window, control);
+            return why;
         const int index = combo->findText(entry, Qt::MatchExactly);
         if (index < 0)
             return QStringLiteral("%1.%2 has no entry \"%3\"").arg(window, control, entry);
@@ -111,10 +84,11 @@ public:
 
     QString type(const QString &window, const QString &control, const QString &text) override
     {
-        if (QString why = unreachable(window, control); !why.isEmpty())
+        QString why;
+        auto *field = reachable<QLineEdit>(window, control, "cannot be typed into", why);
+        if (field == nullptr)
             return why;
-        auto *field = qobject_cast<QLineEdit *>(frontend_.widget(window, control));
-        if (field == nullptr || field->isReadOnly())
+        if (field->isReadOnly())
             return QStringLiteral("%1.%2 cannot be typed into").arg(window, control);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
@@ -188,6 +162,20 @@ public:
     }
 
 private:
+    // The control's widget when the user can reach it and it is of the wanted kind;
+    // otherwise null, with the reason in `why`.
+    template <typename WidgetType>
+    WidgetType *reachable(const QString &window, const QString &control, const char *wrongKind, QString &why) const
+    {
+        why = unreachable(window, control);
+        if (!why.isEmpty())
+            return nullptr;
+        auto *widget = qobject_cast<WidgetType *>(frontend_.widget(window, control));
+        if (widget == nullptr)
+            why = QStringLiteral("%1.%2 %3").arg(window, control, QLatin1String(wrongKind));
+        return widget;
+    }
+
     // Why the user could not reach the control now: its window is not in front or is
     // disabled, or the control or a frame around it is hidden or disabled.
     QString unreachable(const QString &window, const QString &control) const
@@ -222,25 +210,6 @@ private:
         if (!action.isEnabled() || (menuTitle != nullptr && !menuTitle->isEnabled()))
             return QStringLiteral("%1.%2 is disabled").arg(window, control);
         return {};
-    }
-
-    // Types the answer into the real dialog and confirms it; the dialog asks before it
-    // overwrites a file, and that question is answered with Yes.
-    std::optional<QString> answerSaveDialog(QFileDialog &dialog)
-    {
-        const std::optional<QString> answer = saveAnswer_;
-        QTimer::singleShot(0, &dialog, [&dialog, answer] {
-            if (!answer) {
-                dialog.reject();
-                return;
-            }
-            dialog.selectFile(*answer);
-            QTimer::singleShot(0, &dialog, answerModalBox);
-            pressAcceptButton(dialog);
-        });
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return std::nullopt;
-        return dialog.selectedFiles().constFirst();
     }
 
     gui::Frontend frontend_;
