@@ -87,8 +87,8 @@ std::vector<Group> groups(const QString &options)
         {"fraGewicht",
          options,
          false,
-         {stepListRow(box("gewicht", "Gewichtsreduzierung "), "gewicht", {2, 6, 8, 12, 16}, "",
-                      "(bis zu %1 Stufen)", "16 Stufen")}},
+         {stepListRow(box("gewicht", "Gewichtsreduzierung "), "gewicht", {2, 6, 8, 12, 16}, "", "(bis zu %1 Stufen)",
+                      "16 Stufen")}},
         {"fraMehr",
          options,
          true,
@@ -110,8 +110,7 @@ bool holdsVisibleControl(const Window &page, const QString &frame)
     for (const auto &control : page.controls()) {
         if (control->placement().parent != frame)
             continue;
-        if (control->kind() == ControlKind::Frame ? holdsVisibleControl(page, control->name())
-                                                  : control->isVisible())
+        if (control->kind() == ControlKind::Frame ? holdsVisibleControl(page, control->name()) : control->isVisible())
             return true;
     }
     return false;
