@@ -1,1 +1,299 @@
-// The widget front end comes here.
+#include "frontend.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLayout>
+#include <QStackedWidget>
+
+namespace korvalde::gui {
+
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A refusal means the widgets showed something the core does not allow: worth a trace.
+void warnIfRefused(const QString &why)
+{
+    if (!why.isEmpty())
+        qWarning("user action refused: %s", qUtf8Printable(why));
+}
+
+} // namespace
+
+Frontend::Frontend() : mainWindow_(std::make_unique<MainWindow>())
+{
+    mainWindow_->onUserClose([this] {
+        if (app_ != nullptr && frontPage_ != nullptr)
+            warnIfRefused(app_->userClose(frontPage_->name()));
+    });
+}
+
+Frontend::~Frontend() = default;
+
+void Frontend::attach(Application &app)
+{
+    app_ = &app;
+    app.addObserver(this);
+}
+
+UserInput Frontend::inputFor(const QString &window)
+{
+    UserInput input;
+    input.click = [this, window](const QString &control) {
+        warnIfRefused(app_->userClick(window, control));
+        resync(window, control);
+    };
+    input.pick = [this, window](const QString &control, const QString &entry) {
+        warnIfRefused(app_->userPick(window, control, entry));
+        resync(window, control);
+    };
+    input.type = [this, window](const QString &control, const QString &text) {
+        warnIfRefused(app_->userType(window, control, text));
+        resync(window, control);
+    };
+    return input;
+}
+
+void Frontend::resync(const QString &windowName, const QString &controlName)
+{
+    if (const Window *window = app_->find(windowName)) {
+        if (const Control *control = window->find(controlName); control != nullptr) {
+            if (const Shown *shown = shownOf(windowName)) {
+                for (ControlProperty property : {ControlProperty::Text, ControlProperty::State})
+                    shown->view->sync(*control, property);
+            }
+        }
+    }
+    resyncCombos();
+}
+
+void Frontend::resyncCombos()
+{
+    for (const auto &[window, shown] : windows_)
+        shown.view->syncComboItems(*window);
+}
+
+const Frontend::Shown *Frontend::shownOf(const QString &windowName) const
+{
+    const Window *window = app_ == nullptr ? nullptr : app_->find(windowName);
+    const auto found = windows_.find(window);
+    return found == windows_.end() ? nullptr : &found->second;
+}
+
+QWidget *Frontend::widget(const QString &window, const QString &control) const
+{
+    const Shown *shown = shownOf(window);
+    return shown == nullptr ? nullptr : shown->view->widget(control);
+}
+
+QAction *Frontend::action(const QString &window, const QString &control) const
+{
+    const Shown *shown = shownOf(window);
+    return shown == nullptr ? nullptr : shown->view->action(control);
+}
+
+QWidget *Frontend::windowWidget(const QString &window) const
+{
+    const Shown *shown = shownOf(window);
+    return shown == nullptr ? nullptr : shown->window.data();
+}
+
+bool Frontend::isOnScreen(const QString &window) const
+{
+    QWidget *widget = windowWidget(window);
+    if (widget == nullptr)
+        return false;
+    if (qobject_cast<QDialog *>(widget) != nullptr)
+        return widget->isVisible();
+    return mainWindow_->isVisible() && mainWindow_->pages().currentWidget() == widget;
+}
+
+void Frontend::windowCreated(Window &window)
+{
+    auto view = std::make_unique<WindowView>(window, inputFor(window.name()));
+    QWidget *content = view->content();
+    QWidget *shell = content;
+    if (window.kind() == WindowKind::Dialog) {
+        auto *dialog = new DialogWindow(content, mainWindow_.get());
+        dialog->setWindowTitle(window.title());
+        const QString name = window.name();
+        dialog->onUserClose([this, name] { warnIfRefused(app_->userClose(name)); });
+        shell = dialog;
+    } else {
+        mainWindow_->pages().addWidget(content);
+    }
+    shell->setEnabled(window.isEnabled());
+    windows_[&window] = Shown{std::move(view), shell};
+}
+
+void Frontend::windowDiscarded(Window &window)
+{
+    const auto found = windows_.find(&window);
+    if (found == windows_.end())
+        return;
+    // The discard may come from a click on one of these very widgets: delete them later.
+    if (QWidget *shell = found->second.window) {
+        shell->hide();
+        mainWindow_->pages().removeWidget(shell);
+        shell->deleteLater();
+    }
+    windows_.erase(found);
+    if (frontPage_ == &window) {
+        frontPage_ = nullptr;
+        updateMainWindow();
+    }
+}
+
+void Frontend::showWindow(const Window &window)
+{
+    QWidget *shell = windows_.at(&window).window;
+    if (window.kind() == WindowKind::Dialog) {
+        shell->setVisible(window.isShown());
+        if (window.isShown()) {
+            shell->raise();
+            shell->activateWindow();
+        }
+        return;
+    }
+    if (window.isShown())
+        frontPage_ = &window;
+    else if (frontPage_ == &window)
+        frontPage_ = nullptr;
+    updateMainWindow();
+}
+
+void Frontend::updateMainWindow()
+{
+    if (frontPage_ == nullptr) {
+        for (Window *window : app_->loadedWindows()) {
+            if (window->kind() == WindowKind::Page && window->isShown() && windows_.contains(window))
+                frontPage_ = window;
+        }
+    }
+    // With no page shown for a moment (a page discarded before the next is shown) the
+    // main window stays where it is; only the end of the program closes it.
+    if (frontPage_ == nullptr)
+        return;
+    QWidget *page = windows_.at(frontPage_).window;
+    if (mainWindow_->pages().currentWidget() != page)
+        bringToFront(*page);
+    mainWindow_->setWindowTitle(frontPage_->title());
+    if (!mainWindow_->isVisible())
+        mainWindow_->show();
+}
+
+// The main window takes the size of the page in front, so a small page after a big one
+// does not stand in a sea of empty space; its top-left corner stays where it was. The
+// stack measures only pages whose size counts, and a hidden page tells its stack nothing,
+// so the sizes change while the old page is still in front.
+void Frontend::bringToFront(QWidget &page)
+{
+    QStackedWidget &pages = mainWindow_->pages();
+    for (int i = 0; i < pages.count(); ++i) {
+        const auto policy = pages.widget(i) == &page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        pages.widget(i)->setSizePolicy(policy, policy);
+    }
+    pages.setCurrentWidget(&page);
+    mainWindow_->layout()->invalidate();
+    mainWindow_->layout()->activate();
+    mainWindow_->resize(mainWindow_->sizeHint());
+}
+
+void Frontend::windowChanged(Window &window, WindowProperty property)
+{
+    const auto found = windows_.find(&window);
+    if (found == windows_.end())
+        return;
+    QWidget *shell = found->second.window;
+    switch (property) {
+    case WindowProperty::Title:
+        if (window.kind() == WindowKind::Dialog)
+            shell->setWindowTitle(window.title());
+        else if (frontPage_ == &window)
+            mainWindow_->setWindowTitle(window.title());
+        break;
+    case WindowProperty::Shown:
+        found->second.view->syncComboItems(window);
+        showWindow(window);
+        break;
+    case WindowProperty::Enabled:
+        shell->setEnabled(window.isEnabled());
+        break;
+    case WindowProperty::Position:
+        // Pages share the main window, which stays put; dialogs open over it.
+        break;
+    }
+}
+
+void Frontend::controlChanged(Control &control, ControlProperty property)
+{
+    const auto found = windows_.find(&control.window());
+    if (found != windows_.end())
+        found->second.view->sync(control, property);
+}
+
+void Frontend::programEnded()
+{
+    for (const auto &[window, shown] : windows_) {
+        if (shown.window != nullptr && window->kind() == WindowKind::Dialog)
+            shown.window->hide();
+    }
+    mainWindow_->hide();
+}
+
+void Frontend::showMessage(const MessageBox &message)
+{
+    QMessageBox box(mainWindow_.get());
+    box.setWindowTitle(message.title.isEmpty() ? QStringLiteral("Korvalde") : message.title);
+    box.setText(message.text);
+    box.setIcon(toQt(message.icon));
+    box.setInformativeText(message.informativeText);
+    box.setStandardButtons(QMessageBox::Ok);
+    if (runMessage_)
+        runMessage_(box);
+    else
+        box.exec();
+}
+
+std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
+{
+    QFileDialog dialog(mainWindow_.get());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(request.filter);
+    if (!lastSaveFolder_.isEmpty())
+        dialog.setDirectory(lastSaveFolder_);
+    std::optional<QString> chosen;
+    if (runSave_) {
+        chosen = runSave_(dialog);
+    } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        chosen = dialog.selectedFiles().constFirst();
+    }
+    if (chosen && chosen->isEmpty())
+        chosen.reset();
+    if (chosen)
+        lastSaveFolder_ = QFileInfo(*chosen).absolutePath();
+    return chosen;
+}
+
+void Frontend::endProgram()
+{
+    if (endProgram_)
+        endProgram_();
+    else
+        QCoreApplication::quit();
+}
+
+} // namespace korvalde::gui

@@ -1,0 +1,229 @@
+#include "controlwidgets.h"
+
+#include "picturewidget.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace korvalde::gui {
+
+namespace {
+
+// Boxes whose state only the core changes: a click reports the user's wish and the core's
+// answer comes back through syncWidget.
+class CoreCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override {}
+};
+
+class CoreRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
+// A field only the program writes: it never takes the focus and is never narrower than
+// its text, so every value reads fully.
+class DisplayField : public QLineEdit {
+public:
+    explicit DisplayField(QWidget *parent = nullptr) : QLineEdit(parent)
+    {
+        setReadOnly(true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    QSize sizeHint() const override
+    {
+        const int wanted =
+            std::max(fontMetrics().horizontalAdvance(text()), fontMetrics().horizontalAdvance(QStringLiteral("XXXXX")));
+        return {wanted + 16, QLineEdit::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+Qt::CheckState toQt(CheckState state)
+{
+    switch (state) {
+    case CheckState::Checked:
+        return Qt::Checked;
+    case CheckState::Grayed:
+        return Qt::PartiallyChecked;
+    case CheckState::Unchecked:
+        break;
+    }
+    return Qt::Unchecked;
+}
+
+QWidget *createWidget(const Control &control, const UserInput &input)
+{
+    const QString name = control.name();
+    switch (control.kind()) {
+    case ControlKind::CheckBox: {
+        auto *box = new CoreCheckBox;
+        box->setTristate(true);
+        QObject::connect(box, &QAbstractButton::clicked, box, [input, name] { input.click(name); });
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        auto *button = new CoreRadioButton;
+        button->setAutoExclusive(false);
+        QObject::connect(button, &QAbstractButton::clicked, button, [input, name] { input.click(name); });
+        return button;
+    }
+    case ControlKind::Button: {
+        auto *button = new QPushButton;
+        button->setAutoDefault(false);
+        QObject::connect(button, &QAbstractButton::clicked, button, [input, name] { input.click(name); });
+        return button;
+    }
+    case ControlKind::EditField: {
+        auto *field = new QLineEdit;
+        QObject::connect(field, &QLineEdit::textEdited, field,
+                         [input, name](const QString &text) { input.type(name, text); });
+        return field;
+    }
+    case ControlKind::ComboBox: {
+        auto *combo = new QComboBox;
+        combo->setEditable(false);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        QObject::connect(combo, &QComboBox::activated, combo,
+                         [input, name, combo](int index) { input.pick(name, combo->itemText(index)); });
+        return combo;
+    }
+    case ControlKind::TextField:
+        return new DisplayField;
+    case ControlKind::TextArea: {
+        auto *area = new QPlainTextEdit;
+        area->setReadOnly(true);
+        area->setFocusPolicy(Qt::NoFocus);
+        return area;
+    }
+    case ControlKind::Label:
+        return new QLabel;
+    case ControlKind::Frame:
+        return new QGroupBox;
+    case ControlKind::Picture:
+        return new PictureWidget(control.text());
+    case ControlKind::MenuItem:
+        break;
+    }
+    return nullptr;
+}
+
+void syncComboItems(QComboBox &combo, const Control &control)
+{
+    QStringList shown;
+    for (int i = 0; i < combo.count(); ++i)
+        shown << combo.itemText(i);
+    if (shown != control.items()) {
+        combo.clear();
+        combo.addItems(control.items());
+    }
+}
+
+void syncText(QWidget &widget, const Control &control)
+{
+    const QString &text = control.text();
+    if (auto *button = qobject_cast<QAbstractButton *>(&widget)) {
+        button->setText(text);
+    } else if (auto *field = qobject_cast<QLineEdit *>(&widget)) {
+        // Rewriting an unchanged text would throw the typing user's cursor to the end.
+        if (field->text() != text) {
+            field->setText(text);
+            field->setCursorPosition(0);
+            field->updateGeometry();
+        }
+    } else if (auto *area = qobject_cast<QPlainTextEdit *>(&widget)) {
+        if (area->toPlainText() != text)
+            area->setPlainText(text);
+    } else if (auto *combo = qobject_cast<QComboBox *>(&widget)) {
+        syncComboItems(*combo, control);
+        const qsizetype index = control.items().indexOf(text);
+        combo->setCurrentIndex(static_cast<int>(index));
+        combo->setPlaceholderText(index < 0 ? text : QString());
+    } else if (auto *label = qobject_cast<QLabel *>(&widget)) {
+        label->setText(text);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(&widget)) {
+        frame->setTitle(text);
+    } else if (auto *picture = dynamic_cast<PictureWidget *>(&widget)) {
+        picture->setPictureName(text);
+    }
+}
+
+void syncState(QWidget &widget, const Control &control)
+{
+    if (auto *box = qobject_cast<QCheckBox *>(&widget))
+        box->setCheckState(toQt(control.state()));
+    else if (auto *button = qobject_cast<QRadioButton *>(&widget))
+        button->setChecked(control.isChecked());
+}
+
+} // namespace
+
+QWidget *createControlWidget(const Control &control, const UserInput &input)
+{
+    QWidget *widget = createWidget(control, input);
+    if (widget == nullptr)
+        return nullptr;
+    widget->setObjectName(control.name());
+    syncWidgetFully(*widget, control);
+    return widget;
+}
+
+void syncWidget(QWidget &widget, const Control &control, ControlProperty property)
+{
+    const QSignalBlocker blocker(&widget);
+    switch (property) {
+    case ControlProperty::Text:
+        syncText(widget, control);
+        break;
+    case ControlProperty::Enabled:
+        widget.setEnabled(control.isEnabled());
+        break;
+    case ControlProperty::Visible:
+        // Showing a widget that has no parent yet would open it as a window of its own.
+        if (widget.parentWidget() != nullptr || !control.isVisible())
+            widget.setVisible(control.isVisible());
+        break;
+    case ControlProperty::ToolTip:
+        widget.setToolTip(control.toolTip());
+        break;
+    case ControlProperty::State:
+        syncState(widget, control);
+        break;
+    }
+}
+
+void syncWidgetFully(QWidget &widget, const Control &control)
+{
+    for (ControlProperty property : {ControlProperty::Text, ControlProperty::Enabled, ControlProperty::Visible,
+                                     ControlProperty::ToolTip, ControlProperty::State})
+        syncWidget(widget, control, property);
+}
+
+void syncAction(QAction &action, const Control &control)
+{
+    const QSignalBlocker blocker(&action);
+    action.setText(control.text());
+    action.setEnabled(control.isEnabled());
+    action.setVisible(control.isVisible());
+    action.setToolTip(control.toolTip());
+}
+
+QString shownText(const QComboBox &combo)
+{
+    return combo.currentIndex() < 0 ? combo.placeholderText() : combo.currentText();
+}
+
+} // namespace korvalde::gui

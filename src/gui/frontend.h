@@ -1,0 +1,88 @@
+#pragma once
+
+#include "model/application.h"
+#include "shellwindows.h"
+#include "windowview.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace korvalde::gui {
+
+// The Qt face of the core: mirrors every window the core reports and hands the user's
+// input back as user actions. It is also the core's platform (message boxes, the save
+// dialog, the end of the program).
+class Frontend : public ModelObserver, public Platform {
+public:
+    // How a dialog is run; the defaults show it modally. A test driver answers it instead.
+    using MessageRunner = std::function<void(QMessageBox &)>;
+    using SaveRunner = std::function<std::optional<QString>(QFileDialog &)>;
+
+    Frontend();
+    ~Frontend() override;
+    Frontend(const Frontend &) = delete;
+    Frontend &operator=(const Frontend &) = delete;
+
+    // Starts mirroring the application; call before it creates its first window. The
+    // application must go before the front end does.
+    void attach(Application &app);
+
+    MainWindow &mainWindow() const { return *mainWindow_; }
+    // The widget or menu action of a control of a loaded window, or null.
+    QWidget *widget(const QString &window, const QString &control) const;
+    QAction *action(const QString &window, const QString &control) const;
+    // The window's own widget: the page in the stack or the dialog; null if not loaded.
+    QWidget *windowWidget(const QString &window) const;
+    // Does the user see the window: the page in front of the shown main window, or an
+    // open dialog.
+    bool isOnScreen(const QString &window) const;
+
+    void setMessageRunner(MessageRunner runner) { runMessage_ = std::move(runner); }
+    void setSaveRunner(SaveRunner runner) { runSave_ = std::move(runner); }
+    void setEndHandler(std::function<void()> handler) { endProgram_ = std::move(handler); }
+
+    // ModelObserver
+    void windowCreated(Window &window) override;
+    void windowDiscarded(Window &window) override;
+    void windowChanged(Window &window, WindowProperty property) override;
+    void controlChanged(Control &control, ControlProperty property) override;
+    void programEnded() override;
+
+    // Platform
+    void showMessage(const MessageBox &message) override;
+    std::optional<QString> askSaveFileName(const SaveRequest &request) override;
+    void endProgram() override;
+
+private:
+    struct Shown {
+        std::unique_ptr<WindowView> view;
+        QPointer<QWidget> window; // the page in the stack or the dialog
+    };
+
+    UserInput inputFor(const QString &window);
+    // After a user action: the core's answer decides what the widgets show.
+    void resync(const QString &window, const QString &control);
+    void resyncCombos();
+    void showWindow(const Window &window);
+    // Puts the shown page in front, titles the main window and hides it when no page shows.
+    void updateMainWindow();
+    void bringToFront(QWidget &page);
+    const Shown *shownOf(const QString &window) const;
+
+    Application *app_ = nullptr;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::map<const Window *, Shown> windows_;
+    const Window *frontPage_ = nullptr;
+    QString lastSaveFolder_;
+    MessageRunner runMessage_;
+    SaveRunner runSave_;
+    std::function<void()> endProgram_;
+};
+
+} // namespace korvalde::gui

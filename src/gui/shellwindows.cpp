@@ -1,0 +1,39 @@
+#include "shellwindows.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+namespace korvalde::gui {
+
+MainWindow::MainWindow() : pages_(new QStackedWidget)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    pages_->setObjectName(QStringLiteral("pages"));
+    setCentralWidget(pages_);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The window only goes when the core hides its pages or ends the program.
+    event->ignore();
+    if (userClose_)
+        userClose_();
+}
+
+DialogWindow::DialogWindow(QWidget *content, QWidget *owner) : QDialog(owner)
+{
+    setObjectName(content->objectName());
+    setModal(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+}
+
+void DialogWindow::reject()
+{
+    // QDialog's close event calls this and closes only if the dialog got hidden meanwhile.
+    if (userClose_)
+        userClose_();
+}
+
+} // namespace korvalde::gui
