@@ -39,10 +39,10 @@ protected:
 
     void click(const QString &window, const QString &control)
     {
-        ASSERT_EQ(app->userClick(window, control), "") << control.toStdString();
+        ASSERT_EQ(app->userClick(window, control).toStdString(), "") << control.toStdString();
     }
     void click(const QString &box) { click("Form4", box); }
-    void pick(const QString &entry) { ASSERT_EQ(app->userPick("Form4", "vergrößert", entry), ""); }
+    void pick(const QString &entry) { ASSERT_EQ(app->userPick("Form4", "vergrößert", entry).toStdString(), ""); }
 
     Window &page4() const { return *app->find("Form4"); }
 
