@@ -2,6 +2,7 @@
 
 #include "app/windowfactory.h"
 #include "model/application.h"
+#include "pages/page5/mountdialogs.h"
 #include "testplatform.h"
 
 #include <QString>
@@ -40,6 +41,22 @@ protected:
     {
         const qsizetype dot = address.indexOf('.');
         click(address.left(dot), address.mid(dot + 1));
+    }
+    // Checks the accessory and confirms it on the mount `box` of its dialog.
+    void mount(const QString &accessory, const QString &box)
+    {
+        click("Form12", accessory);
+        const QString dialogName = page5::dialogOf(accessory).window;
+        click(dialogName, box);
+        click(dialogName, "ok");
+    }
+    // The boxes are unchecked and out of reach.
+    void expectWithdrawn(const QStringList &boxes) const
+    {
+        for (const QString &box : boxes) {
+            EXPECT_TRUE(page()[box].isUnchecked()) << qPrintable(box);
+            EXPECT_FALSE(page()[box].isEnabled()) << qPrintable(box);
+        }
     }
     // What the user could not do, or an empty text.
     QString tryClick(const QString &window, const QString &control) { return app->userClick(window, control); }

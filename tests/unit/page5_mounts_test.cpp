@@ -77,12 +77,8 @@ TEST_F(Page5Test, UntickingInTheSameDialogGivesTheMountBack)
 TEST_F(Page5Test, WithBothMountsTakenEveryDialogShowsOnlyTheNotice)
 {
     reachPage5();
-    click("Form12.laser");
-    click("Form10.aufmontiert");
-    click("Form10.ok");
-    click("Form12.smartextern");
-    click("Form9.unterlauf");
-    click("Form9.ok");
+    mount("laser", "aufmontiert");
+    mount("smartextern", "unterlauf");
     for (const QString &name : kDialogs)
         EXPECT_EQ(offer(dialog(name)), "auf - unter - frei shown") << qPrintable(name);
 
@@ -101,12 +97,8 @@ TEST_F(Page5Test, WithBothMountsTakenEveryDialogShowsOnlyTheNotice)
 TEST_F(Page5Test, UncheckingAnAccessoryReleasesTheMountItHolds)
 {
     reachPage5();
-    click("Form12.laser");
-    click("Form10.aufmontiert");
-    click("Form10.ok");
-    click("Form12.ultraschall");
-    click("Form8.unterlauf");
-    click("Form8.ok");
+    mount("laser", "aufmontiert");
+    mount("ultraschall", "unterlauf");
 
     click("Form12.ultraschall");
     EXPECT_EQ(field("hlt3"), "Unterlauf");
@@ -136,9 +128,7 @@ TEST_F(Page5Test, CancelLeavesNoPendingTickBehind)
 
     // Another accessory takes the top mount; the cancelled one must not be grayed with it,
     // or its later cancel would give away a mount the laser holds.
-    click("Form12.laser");
-    click("Form10.aufmontiert");
-    click("Form10.ok");
+    mount("laser", "aufmontiert");
     EXPECT_EQ(dialog("Form7")["aufmontiert"].state(), CheckState::Unchecked);
     click("Form12.laserziel");
     click("Form7.cancel");

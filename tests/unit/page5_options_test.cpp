@@ -44,9 +44,7 @@ TEST_F(Page5Test, RefiningOptionsExcludeEachOtherByDisablingOnly)
     for (const QString &box : QStringList{"v1", "hochenergetisch", "smartextern1"})
         EXPECT_FALSE(page()[box].isEnabled()) << qPrintable(box);
 
-    click("Form12.sichtgerät");
-    click("Form11.aufmontiert");
-    click("Form11.ok");
+    mount("sichtgerät", "aufmontiert");
     click("Form12.v2");
     EXPECT_FALSE(page()["v1"].isEnabled());
     EXPECT_FALSE(page()["v3"].isEnabled());
@@ -58,9 +56,7 @@ TEST_F(Page5Test, RefiningOptionsExcludeEachOtherByDisablingOnly)
     EXPECT_TRUE(page()["v3"].isEnabled());
     click("Form12.v2");
 
-    click("Form12.laser");
-    click("Form10.unterlauf");
-    click("Form10.ok");
+    mount("laser", "unterlauf");
     click("Form12.hochenergetisch");
     EXPECT_FALSE(page()["niederenergetisch"].isEnabled());
     EXPECT_EQ(sheet(), "1765 / 1,5 / 2 / 3,5") << "the high-energy class costs no FKE or weight";
@@ -75,55 +71,36 @@ TEST_F(Page5Test, RemovingAnAccessoryTakesItsRefinementsWithIt)
     reachPage5();
     const std::string before = sheet();
 
-    click("Form12.sichtgerät");
-    click("Form11.aufmontiert");
-    click("Form11.ok");
+    mount("sichtgerät", "aufmontiert");
     click("Form12.v2");
     click("Form12.IR");
     click("Form12.sichtgerät");
     EXPECT_EQ(sheet(), before);
-    for (const QString &box : kSightOptions) {
-        EXPECT_TRUE(page()[box].isUnchecked()) << qPrintable(box);
-        EXPECT_FALSE(page()[box].isEnabled()) << qPrintable(box);
-    }
+    expectWithdrawn(kSightOptions);
 
-    click("Form12.laser");
-    click("Form10.aufmontiert");
-    click("Form10.ok");
+    mount("laser", "aufmontiert");
     click("Form12.niederenergetisch");
     click("Form12.laser");
     EXPECT_EQ(sheet(), before);
-    for (const QString &box : QStringList{"niederenergetisch", "hochenergetisch"}) {
-        EXPECT_TRUE(page()[box].isUnchecked()) << qPrintable(box);
-        EXPECT_FALSE(page()[box].isEnabled()) << qPrintable(box);
-    }
+    expectWithdrawn(QStringList{"niederenergetisch", "hochenergetisch"});
 
-    click("Form12.smartextern");
-    click("Form9.unterlauf");
-    click("Form9.ok");
+    mount("smartextern", "unterlauf");
     click("Form12.smartextern2");
     EXPECT_FALSE(page()["smartextern1"].isEnabled());
     click("Form12.smartextern");
     EXPECT_EQ(sheet(), before);
-    for (const QString &box : QStringList{"smartextern1", "smartextern2"}) {
-        EXPECT_TRUE(page()[box].isUnchecked()) << qPrintable(box);
-        EXPECT_FALSE(page()[box].isEnabled()) << qPrintable(box);
-    }
+    expectWithdrawn(QStringList{"smartextern1", "smartextern2"});
     EXPECT_EQ(field("hlt3"), "Unterlauf");
 }
 
 TEST_F(Page5Test, TheRangefinderLocksTheSightWithoutWithdrawingIt)
 {
     reachPage5();
-    click("Form12.sichtgerät");
-    click("Form11.aufmontiert");
-    click("Form11.ok");
+    mount("sichtgerät", "aufmontiert");
     click("Form12.v1");
     const std::string withSight = sheet();
 
-    click("Form12.entfernungsmesser");
-    click("form6.unterlauf");
-    click("form6.ok");
+    mount("entfernungsmesser", "unterlauf");
     EXPECT_FALSE(page()["sichtgerät"].isEnabled());
     EXPECT_TRUE(page()["sichtgerät"].isChecked());
     EXPECT_TRUE(page()["v1"].isChecked());
@@ -137,9 +114,7 @@ TEST_F(Page5Test, TheRangefinderLocksTheSightWithoutWithdrawingIt)
         EXPECT_FALSE(page()[box].isEnabled()) << "sight options stay locked until the sight is chosen anew";
 
     click("Form12.sichtgerät");
-    click("Form12.sichtgerät");
-    click("Form11.aufmontiert");
-    click("Form11.ok");
+    mount("sichtgerät", "aufmontiert");
     for (const QString &box : kSightOptions)
         EXPECT_TRUE(page()[box].isEnabled()) << qPrintable(box);
     EXPECT_TRUE(page()["entfernungsmesser"].isEnabled()) << "the sight never locks the rangefinder";
@@ -156,14 +131,10 @@ TEST_F(Page5Test, HoldoutOffersNoAccessory)
 TEST_F(Page5Test, ForwardStepListsTheChosenOptionsOnceAndHidesTakenMounts)
 {
     reachPage5();
-    click("Form12.sichtgerät");
-    click("Form11.aufmontiert");
-    click("Form11.ok");
+    mount("sichtgerät", "aufmontiert");
     click("Form12.v2");
     click("Form12.IR");
-    click("Form12.smartextern");
-    click("Form9.unterlauf");
-    click("Form9.ok");
+    mount("smartextern", "unterlauf");
     click("Form12.smartextern1");
     click("Form12.Command2");
 
