@@ -1,67 +1,17 @@
 #include "pages/completion/completion.h"
 
 #include "app/navigation.h"
+#include "pages/completion/layout.h"
+#include "pages/completion/savesheet.h"
 #include "sheet/frames.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
 
+#include <QRegularExpression>
+
 namespace korvalde {
 
 namespace {
-
-constexpr auto kFrame = "Frame1";
-
-void addRow(Window &page, const QList<std::pair<QString, std::pair<ControlKind, QString>>> &row)
-{
-    bool first = true;
-    for (const auto &[name, content] : row) {
-        page.add(name, content.first, content.second, {kFrame, !first});
-        first = false;
-    }
-}
-
-void layOut(Window &page)
-{
-    page.add(kFrame, ControlKind::Frame, "Fertigstellung");
-    const auto label = ControlKind::Label;
-    const auto field = ControlKind::TextField;
-    addRow(page, {{"Label1", {label, "Name"}},
-                  {"Label2", {label, "Typ"}},
-                  {"Label3", {label, "Tarnstufe"}},
-                  {"Label4", {label, "Feuermodi"}},
-                  {"Label5", {label, "Schaden"}},
-                  {"Label6", {label, "Gewicht "}},
-                  {"Label7", {label, "Munition"}}});
-    addRow(page, {{"waffenname", {ControlKind::EditField, ""}},
-                  {"typus", {field, ""}},
-                  {"trn", {field, "XX"}},
-                  {"Label8", {label, "/"}},
-                  {"trnkera", {field, ""}},
-                  {"pwr", {field, "XX"}},
-                  {"pwn", {field, "10"}},
-                  {"snw", {field, "M"}},
-                  {"gew", {field, "2,75"}},
-                  {"Label9", {label, "kg"}},
-                  {"cap", {field, "XXXXX"}},
-                  {"lmm", {field, "Streifen"}},
-                  {"Gurt", {field, "/ -"}}});
-    addRow(page, {{"Label10", {label, "(Namen eingeben)"}}});
-    addRow(page, {{"Label11", {label, "Verfügbare Halterungen:"}},
-                  {"hlt", {field, "Lauf"}},
-                  {"hlt2", {field, "Aufmontiert"}},
-                  {"hlt3", {field, "Unterlauf"}}});
-    addRow(page, {{"Label12", {label, "Rückstoßkompensation:"}}, {"kpd", {field, "0"}}});
-    addRow(page, {{"Label13", {label, "FKE: "}}, {"fke", {field, "0"}}});
-    addRow(page, {{"Label14", {label, "DP:"}}, {"dp", {field, "0"}}});
-    addRow(page,
-           {{"Label15", {label, "Endgültiger Preis:"}}, {"preis", {field, "00000"}}, {"Label16", {label, "Kordo"}}});
-    addRow(page, {{"Label17", {label, "Modifikationen:"}}});
-    addRow(page, {{"Text1", {ControlKind::TextArea, "Rahmen"}}});
-    page.add("Zurück", ControlKind::Button, "&Zurück");
-    page.add("cmdSave", ControlKind::Button, "&Speichern", {{}, true});
-    page.add("Command1", ControlKind::Button, "&Neu", {{}, true});
-    page.add("beenden", ControlKind::Button, "&Beenden", {{}, true});
-}
 
 // Every window but the start page goes; the start page keeps its last choice.
 void startNewWeapon(Window &page)
@@ -73,24 +23,38 @@ void startNewWeapon(Window &page)
     app.window("Form1").setShown(true);
 }
 
+// The name is saved as one line of the sheet, so it never holds a line break.
+void keepNameOnOneLine(Control &name)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]+"));
+    QString oneLine = name.text();
+    oneLine.replace(lineBreaks, QStringLiteral(" "));
+    name.setText(oneLine);
+}
+
 } // namespace
 
 std::unique_ptr<Window> createCompletionPage(Application &app)
 {
     auto owned = navigation::newPage(app, "Form5", QStringLiteral("\"Korvalde\" - Seite 6"));
     Window &page = *owned;
-    layOut(page);
-    page.onLoad([&page, &app] {
+    completion::layOut(page);
+    // The price is always five times the DP total, a total of 0 included: a sheet whose
+    // DP total arrives as "0" finds the field already holding it, so the load prices too.
+    auto updatePrice = [&page] {
+        if (const std::optional<double> dp = sheet::number(page, "dp"))
+            page["preis"].setText(formatNumber(*dp * 5));
+    };
+    page.onLoad([&page, &app, updatePrice] {
         if (const FrameEntry *frame = chosenFrame(app)) {
             page["typus"].setText(frame->name);
             page["waffenname"].setText(frame->name + " #1");
         }
+        updatePrice();
     });
-    // The price is always five times the DP total, a total of 0 included.
-    page["dp"].onChange([&page] {
-        if (const std::optional<double> dp = sheet::number(page, "dp"))
-            page["preis"].setText(formatNumber(*dp * 5));
-    });
+    page["dp"].onChange(updatePrice);
+    page["waffenname"].onChange([&page] { keepNameOnOneLine(page["waffenname"]); });
+    page["cmdSave"].onClick([&page] { completion::saveWeaponSheet(page); });
     page["Zurück"].onClick([&page, &app] {
         Window &page5 = app.window("Form12");
         navigation::placeAt(page5, page);

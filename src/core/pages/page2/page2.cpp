@@ -3,6 +3,9 @@
 #include "app/modificationlist.h"
 #include "app/navigation.h"
 #include "app/wizardpage.h"
+#include "pages/page2/layout.h"
+#include "pages/page2/options.h"
+#include "pages/page2/profile.h"
 #include "sheet/sheet.h"
 
 namespace korvalde {
@@ -29,16 +32,19 @@ std::unique_ptr<Window> createPage2(Application &app)
 {
     auto owned = newWizardPage(app, kLayout);
     Window &page = *owned;
-    page.add("muniorg", ControlKind::TextField, QString(), {"Frame2"}).setVisible(false);
+    page2::layOutOptions(page, kLayout.optionsFrame);
+    page.add("muniorg", ControlKind::TextField, QString(), {kLayout.optionsFrame}).setVisible(false);
     addWizardButtons(page, kLayout);
+    page2::attachFrameToggles(page);
+    page2::attachSteppedModifications(page);
+    page2::attachFireModes(page);
+    page2::attachLoadingMechanisms(page);
+    page2::attachAmmunitionCapacity(page);
+    page2::attachStepPurchases(page);
     page["Weiter1"].onClick([&page] { goForward(page); });
     page["Zurück1"].onClick([&page] { navigation::stepBack(page, "Form1"); });
+    page.onLoad([&page] { page2::applyFrameProfile(page, kLayout.optionsFrame); });
     return owned;
-}
-
-QString page2Entries(const Window &)
-{
-    return {};
 }
 
 } // namespace korvalde

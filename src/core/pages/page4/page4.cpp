@@ -1,10 +1,11 @@
 #include "pages/page4/page4.h"
 
-#include "app/modificationlist.h"
 #include "app/navigation.h"
 #include "app/wizardpage.h"
+#include "pages/page4/handoff.h"
 #include "pages/page4/layout.h"
-#include "sheet/sheet.h"
+#include "pages/page4/load.h"
+#include "pages/page4/options.h"
 
 namespace korvalde {
 
@@ -14,16 +15,6 @@ const WizardPageLayout kLayout = {
     "Form4", "\"Korvalde\" - Seite 4", "Sheet", "Werte", "Frame6", "", "X", "Zurück", "Command2",
 };
 
-void goForward(Window &page)
-{
-    Application &app = page.app();
-    Window &page5 = app.window("Form12");
-    navigation::placeAt(page5, page);
-    rebuildModificationList(app, "Form4");
-    sheet::copy(page, page5, sheet::handOffFieldsWithoutType());
-    navigation::showInsteadOf(page5, page);
-}
-
 } // namespace
 
 std::unique_ptr<Window> createPage4(Application &app)
@@ -32,14 +23,13 @@ std::unique_ptr<Window> createPage4(Application &app)
     Window &page = *owned;
     page4::layOut(page);
     addWizardButtons(page, kLayout);
-    page["Command2"].onClick([&page] { goForward(page); });
+    page4::attachAccessoryOptions(page);
+    page4::attachAutoMode(page);
+    page4::attachEnlargedClip(page);
+    page.onLoad([&page] { page4::load(page); });
+    page["Command2"].onClick([&page] { page4::goForward(page); });
     page["Zurück"].onClick([&page] { navigation::stepBack(page, "Form3"); });
     return owned;
-}
-
-QString page4Entries(const Window &)
-{
-    return {};
 }
 
 } // namespace korvalde

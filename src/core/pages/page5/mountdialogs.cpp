@@ -2,6 +2,8 @@
 
 #include "pages/page5/page5.h"
 
+#include "pages/page5/mounts.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -32,6 +34,38 @@ const MountDialog &findDialog(QString MountDialog::*key, const QString &value)
     return *found;
 }
 
+// Offset of a dialog from page 5's corner, so that it opens over the page's options.
+constexpr int kDialogOffset = 120;
+
+void closeDialog(Window &dialog)
+{
+    dialog.setShown(false);
+    dialog.app().window("Form12").setEnabled(true);
+}
+
+void confirm(Window &dialog)
+{
+    for (const Mount *mount : {&kTopMount, &kUnderbarrelMount}) {
+        if (dialog[mount->box].isChecked()) {
+            dialog.app().window("Form12")[mount->flag].setState(CheckState::Checked);
+            closeDialog(dialog);
+            return;
+        }
+    }
+}
+
+// A tick that is not confirmed is taken back before the accessory goes, so that no mount
+// stays reserved on page 5 without an accessory holding it.
+void cancel(Window &dialog, const QString &accessory)
+{
+    for (const Mount *mount : {&kTopMount, &kUnderbarrelMount}) {
+        if (dialog[mount->box].isChecked())
+            dialog[mount->box].setState(CheckState::Unchecked);
+    }
+    dialog.app().window("Form12")[accessory].setState(CheckState::Unchecked);
+    closeDialog(dialog);
+}
+
 void layOut(Window &dialog)
 {
     dialog.add("aufmontiert", ControlKind::CheckBox, "Aufmontiert");
@@ -48,6 +82,14 @@ const MountDialog &dialogOf(const QString &accessory)
     return findDialog(&MountDialog::accessory, accessory);
 }
 
+void openMountDialog(Window &page5, const QString &accessory)
+{
+    Window &dialog = page5.app().window(dialogOf(accessory).window);
+    page5.setEnabled(false);
+    dialog.moveTo(page5.left() + kDialogOffset, page5.top() + kDialogOffset);
+    dialog.setShown(true);
+}
+
 } // namespace korvalde::page5
 
 namespace korvalde {
@@ -56,7 +98,12 @@ std::unique_ptr<Window> createMountDialog(Application &app, const QString &name)
 {
     const page5::MountDialog &binding = page5::findDialog(&page5::MountDialog::window, name);
     auto dialog = std::make_unique<Window>(app, name, WindowKind::Dialog, binding.title);
-    page5::layOut(*dialog);
+    Window &window = *dialog;
+    page5::layOut(window);
+    page5::attachMountBoxes(window);
+    window["ok"].onClick([&window] { page5::confirm(window); });
+    window["cancel"].onClick([&window, accessory = binding.accessory] { page5::cancel(window, accessory); });
+    window.onClose([&window, accessory = binding.accessory] { page5::cancel(window, accessory); });
     return dialog;
 }
 

@@ -21,6 +21,10 @@ const std::vector<MountDialog> &mountDialogs();
 // The dialog of a page-5 accessory.
 const MountDialog &dialogOf(const QString &accessory);
 
+// Opens the accessory's dialog in front of page 5; page 5 takes no input until the
+// dialog is confirmed or cancelled. The dialog shows its boxes as the bookkeeping left them.
+void openMountDialog(Window &page5, const QString &accessory);
+
 // The notice a dialog shows instead of its boxes when neither mount is free.
 inline const QString kNoMountFree =
     QStringLiteral("Keine Halterungen mehr frei !!!\r\n       (bitte Cancel drücken)\r\n");

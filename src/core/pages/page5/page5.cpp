@@ -4,7 +4,12 @@
 #include "app/navigation.h"
 #include "app/wizardpage.h"
 #include "pages/page5/layout.h"
+#include "pages/page5/mounts.h"
+#include "pages/page5/options.h"
+#include "sheet/frames.h"
 #include "sheet/sheet.h"
+
+#include <utility>
 
 namespace korvalde {
 
@@ -17,6 +22,56 @@ const WizardPageLayout kLayout = {
     "X",        "Zurück",
     "Command2",
 };
+
+// What each checked box adds to the modifications list, in list order. The sight's
+// options run on from ", Sichtgerät"; the laser marker and the external smartgun appear
+// only through their refinements.
+const std::pair<QString, QString> kEntries[] = {
+    {"entfernungsmesser", ", Entfernungsmesser"},
+    {"sichtgerät", ", Sichtgerät"},
+    {"v1", " mit Vergrößerung (1)"},
+    {"v2", " mit Vergrößerung (2)"},
+    {"v3", " mit Vergrößerung (3)"},
+    {"IR", " mit Infrarot"},
+    {"blitz", " mit Blitzlicht"},
+    {"licht", " mit Lichtverstärkung"},
+    {"guncam", " mit Guncam"},
+    {"smartextern1", ", Smartgun extern (1)"},
+    {"smartextern2", ", Smartgun extern (2)"},
+    {"niederenergetisch", ", Lasermarkierer (niederenergetisch)"},
+    {"hochenergetisch", ", Lasermarkierer (hochenergetisch)"},
+    {"laserziel", ", Laser-Zielmarkierer"},
+    {"ultraschall", ", Ultraschallsensor"},
+};
+
+// Frames whose underbarrel mount does not exist: the dialogs never offer it.
+const QStringList kFramesWithoutUnderbarrel = {"Leichte Pistole", "Automatische Pistole", "Taser"};
+
+// What earlier pages switch on page 5, derived again whenever page 5 is created, so a
+// page 5 rebuilt after a back step looks as the first one did.
+void takeOverEarlierPages(Window &page, const FrameEntry *frame)
+{
+    if (frame && kFramesWithoutUnderbarrel.contains(frame->name))
+        page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
+    const Window *page3 = page.app().find("Form3");
+    if (page3 && (*page3)["smartintern"].isChecked())
+        page["smartextern"].setEnabled(false);
+}
+
+void load(Window &page)
+{
+    Application &app = page.app();
+    navigation::placeAt(app.window("Form5"), page);
+    const FrameEntry *frame = chosenFrame(app);
+    if (frame)
+        page[kLayout.sheetFrame].setText(frame->name);
+    // The holdout has no mount for any of them, so their refinements stay out of reach too.
+    if (frame && frame->name == "Holdout Pistole") {
+        for (const QString &accessory : page5::accessories())
+            page[accessory].setEnabled(false);
+    }
+    takeOverEarlierPages(page, frame);
+}
 
 void goForward(Window &page)
 {
@@ -38,15 +93,27 @@ std::unique_ptr<Window> createPage5(Application &app)
     Window &page = *owned;
     page5::layOutOptions(page);
     addWizardButtons(page, kLayout);
+    page5::attachOptions(page);
+    page5::attachMountFlags(page);
     page["Command2"].onClick([&page] { goForward(page); });
     page["Zurück"].onClick([&page] { navigation::stepBack(page, "Form4"); });
-    page.onLoad([&page, &app] { navigation::placeAt(app.window("Form5"), page); });
+    page.onLoad([&page] { load(page); });
+    // Page 3's internal smartgun is free again once the external one is gone with page 5.
+    page.onDiscard([&page] {
+        if (page["smartextern"].isChecked())
+            page5::lockInternalSmartgun(page.app(), false);
+    });
     return owned;
 }
 
-QString page5Entries(const Window &)
+QString page5Entries(const Window &page)
 {
-    return {};
+    QString entries;
+    for (const auto &[box, text] : kEntries) {
+        if (page[box].isChecked())
+            entries += text;
+    }
+    return entries;
 }
 
 } // namespace korvalde

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/window.h"
+
+namespace korvalde::completion {
+
+inline const QString kSaveFailedMessage = QStringLiteral("Die Datei konnte nicht gespeichert werden.");
+
+// "&Speichern": asks for a file name and writes the weapon sheet there in Windows-1252.
+// Cancelling writes nothing; a failure is reported and leaves any existing file as it was.
+void saveWeaponSheet(Window &completionPage);
+
+} // namespace korvalde::completion

@@ -1,0 +1,42 @@
+#include "pages/page2/profile.h"
+
+#include "model/application.h"
+#include "pages/page2/layout.h"
+#include "sheet/frameprofile.h"
+
+namespace korvalde::page2 {
+
+void applyFrameProfile(Window &page, const QString &optionsFrame)
+{
+    Application &app = page.app();
+    // Page 2's own `typ` is still empty here: the start page copies it after the load.
+    const Window &start = app.window("Form1");
+    const FrameProfile *profile = frameProfile(start["typ"].text());
+    if (profile == nullptr)
+        return;
+    page[optionsFrame].setText(profile->frame);
+    page["muniorg"].setText(profile->capacity);
+    if (profile->takesStartFke)
+        page["fke"].setText(start["fke"].text());
+    const std::pair<QString, QString> fields[] = {
+        {"pwn", profile->pwn},   {"snw", profile->snw},      {"pwr", profile->pwr}, {"trn", profile->trn},
+        {"gew", profile->gew},   {"cap", profile->capacity}, {"lmm", profile->lmm}, {"hlt", profile->hlt},
+        {"hlt2", profile->hlt2}, {"hlt3", profile->hlt3},
+    };
+    for (const auto &[field, text] : fields)
+        page[field].setText(text);
+    for (const QString &control : offeredControls(*profile))
+        page[control].setVisible(true);
+    showGroupsInUse(page, optionsFrame);
+    // The pre-selected boxes run their own click operations; the start page's FKE and DP
+    // overwrite this page's afterwards, so their FKE and DP are not charged.
+    for (const QString &box : profile->preselected)
+        page[box].setState(CheckState::Checked);
+    // After the pre-selections, so that a silencer shown by them ends up hidden too.
+    for (const QString &control : profile->hiddenOnPage4)
+        app.window("Form4")[control].setVisible(false);
+    if (profile->underbarrelTaken)
+        app.window("Form12")["Check2"].setState(CheckState::Checked);
+}
+
+} // namespace korvalde::page2

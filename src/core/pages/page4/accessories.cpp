@@ -1,0 +1,129 @@
+#include "pages/page4/options.h"
+
+#include "sheet/steps.h"
+
+#include <QStringList>
+
+namespace korvalde::page4 {
+
+namespace {
+
+using namespace steps;
+
+Steps join(std::initializer_list<Steps> parts)
+{
+    Steps result;
+    for (const Steps &part : parts)
+        result.insert(result.end(), part.begin(), part.end());
+    return result;
+}
+
+Steps forEach(Step (*make)(const QString &), const QStringList &targets)
+{
+    Steps result;
+    for (const QString &target : targets)
+        result.push_back(make(target));
+    return result;
+}
+
+// An option that only changes numbers, and gives them back in the same order.
+ToggleRow deltasOnly(const QString &box, const Steps &deltas)
+{
+    return {box, {}, deltas, negated(deltas)};
+}
+
+// One of a group that excludes its siblings by disabling them while it is checked.
+ToggleRow excluding(const QString &box, const Steps &deltas, const QStringList &siblings)
+{
+    return {box, {}, join({deltas, forEach(disable, siblings)}), join({negated(deltas), forEach(enable, siblings)})};
+}
+
+const Steps kTakeUnderbarrel = {setText("hlt3", ""), disable("hlt3")};
+const Steps kFreeUnderbarrel = {setText("hlt3", "Unterlauf"), enable("hlt3")};
+
+// An underbarrel accessory: it takes the one underbarrel mount and shuts out the others.
+ToggleRow underbarrel(const QString &box, const Steps &deltas, const QStringList &others)
+{
+    return {box,
+            {},
+            join({kTakeUnderbarrel, forEach(disable, others), deltas}),
+            join({kFreeUnderbarrel, forEach(enable, others), negated(deltas)})};
+}
+
+const QStringList kWeapons = {"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"};
+const QStringList kBioVariants = {"griffdornen", "sprühsystem", "elektroshock"};
+
+// A variant of the secondary weapon: choosing it buys the secondary weapon and the safety.
+ToggleRow bioVariant(const QString &box, const QStringList &siblings)
+{
+    return {box, {}, join({{check("sekundär"), check("bio")}, forEach(disable, siblings)}), forEach(enable, siblings)};
+}
+
+std::vector<ToggleRow> accessoryRows()
+{
+    const Steps sawnOff = {add("pwn", -1), add("dp", 8), add("trn", 2), add("gew", -1)};
+    return {
+        deltasOnly("schall", {add("trn", -2), add("gew", 0.2), add("fke", -0.25), add("dp", 100)}),
+        deltasOnly("suppressor", {add("trn", -2), add("gew", 0.5), add("fke", -0.25), add("dp", 150)}),
+        deltasOnly("schulter", {add("trn", -1), add("gew", 0.5), add("dp", 40), add("kpd", 1)}),
+        excluding("hüft", {add("trn", -4), add("kpd", 1), add("dp", 40), add("gew", 2)}, {"schock"}),
+        excluding("schock", {add("kpd", 1), add("dp", 40), add("gew", 2.5)}, {"hüft"}),
+        // The sawn-off barrel takes the barrel mount but leaves the field enabled.
+        {"abgesägte", {}, join({{setText("hlt", "")}, sawnOff}), join({{setText("hlt", "Lauf")}, negated(sawnOff)})},
+        deltasOnly("griff", {add("kpd", 1), add("dp", 25)}),
+        deltasOnly("sicherung", {add("dp", 30)}),
+        deltasOnly("abzug", {add("dp", 50), add("fke", -0.5)}),
+
+        {"bio",
+         {},
+         {add("fke", -0.25), add("dp", 450), enable("sekundär")},
+         {add("fke", 0.25), add("dp", -450), disable("sekundär"), uncheck("sekundär")}},
+        {"sekundär",
+         {},
+         join({{check("bio")}, forEach(enable, kBioVariants), {add("dp", 450), add("fke", -0.75), add("gew", 0.5)}}),
+         join({forEach(uncheck, {"griffdornen", "elektroshock", "sprühsystem"}),
+               forEach(disable, kBioVariants),
+               {add("dp", -450), add("fke", 0.75), add("gew", -0.5)}})},
+        bioVariant("griffdornen", {"sprühsystem", "elektroshock"}),
+        bioVariant("sprühsystem", {"griffdornen", "elektroshock"}),
+        bioVariant("elektroshock", {"sprühsystem", "griffdornen"}),
+
+        underbarrel("dreibein", {add("gew", 8), add("dp", 120), add("kpd", 6)},
+                    {"unterlaufgewicht", "unterlaufwaffe", "vordergriff", "zweibein"}),
+        underbarrel("zweibein", {add("gew", 2), add("kpd", 2), add("dp", 80)},
+                    {"dreibein", "unterlaufgewicht", "vordergriff", "unterlaufwaffe"}),
+        underbarrel("vordergriff", {add("trn", -1), add("kpd", 1), add("gew", 0.5), add("dp", 50)},
+                    {"dreibein", "zweibein", "unterlaufgewicht", "unterlaufwaffe"}),
+        underbarrel("unterlaufgewicht",
+                    {add("trn", -1), add("gew", 1), add("fke", -0.25), add("dp", 25), add("kpd", 1)},
+                    {"dreibein", "zweibein", "vordergriff", "unterlaufwaffe"}),
+        // The weapon box costs nothing itself; withdrawing it withdraws the chosen weapon.
+        {"unterlaufwaffe",
+         {},
+         join({kTakeUnderbarrel, forEach(disable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
+               forEach(enable, kWeapons)}),
+         join({kFreeUnderbarrel, forEach(enable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
+               forEach(uncheck, kWeapons), forEach(disable, kWeapons)})},
+
+        excluding("bajonett", {add("trn", -1), add("gew", 0.75), add("fke", -0.25), add("dp", 10)},
+                  {"granatwerfer", "enterhaken", "flammenwerfer"}),
+        excluding("enterhaken", {add("trn", -1), add("gew", 2), add("fke", -0.25), add("dp", 100)},
+                  {"granatwerfer", "bajonett", "flammenwerfer"}),
+        excluding("flammenwerfer", {add("fke", -0.25), add("dp", 240)}, {"granatwerfer", "enterhaken", "bajonett"}),
+        excluding("granatwerfer", {add("trn", -3), add("gew", 2), add("fke", -0.25), add("dp", 360)},
+                  {"bajonett", "enterhaken", "flammenwerfer"}),
+    };
+}
+
+} // namespace
+
+void attachAccessoryOptions(Window &page)
+{
+    for (ToggleRow row : accessoryRows()) {
+        // The layout holds every tooltip of the page.
+        row.toolTip = page[row.box].toolTip();
+        attachToggle(page, row);
+    }
+}
+
+} // namespace korvalde::page4

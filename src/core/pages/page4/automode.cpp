@@ -1,0 +1,45 @@
+#include "pages/page4/options.h"
+
+#include "sheet/sheet.h"
+
+namespace korvalde::page4 {
+
+namespace {
+
+// The fire modes in which the automatic mode takes the place of "SM".
+QString withAutomatic(const QString &fireModes)
+{
+    if (fireModes == "HM/SM")
+        return "HM/AM";
+    if (fireModes == "SM")
+        return "AM";
+    return {};
+}
+
+} // namespace
+
+void attachAutoMode(Window &page)
+{
+    Control &box = page["automodus"];
+    // What the check replaced, so that unchecking gives back only what the check charged:
+    // a weapon that had "AM" from page 2 must not turn into "SM" and gain a refund.
+    box.onClick([&page, &box, replaced = QString()]() mutable {
+        if (box.isChecked()) {
+            const QString rewritten = withAutomatic(page["pwr"].text());
+            if (!rewritten.isEmpty()) {
+                replaced = page["pwr"].text();
+                page["pwr"].setText(rewritten);
+                sheet::add(page, "fke", -1);
+                sheet::add(page, "dp", 120);
+            }
+        }
+        if (box.isUnchecked() && !replaced.isEmpty()) {
+            page["pwr"].setText(replaced);
+            replaced.clear();
+            sheet::add(page, "fke", 1);
+            sheet::add(page, "dp", -120);
+        }
+    });
+}
+
+} // namespace korvalde::page4

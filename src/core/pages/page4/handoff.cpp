@@ -1,0 +1,49 @@
+#include "pages/page4/handoff.h"
+
+#include "app/modificationlist.h"
+#include "app/navigation.h"
+#include "model/application.h"
+#include "sheet/sheet.h"
+
+namespace korvalde::page4 {
+
+namespace {
+
+void disableInEveryDialog(Application &app, const QString &box)
+{
+    for (const QString &dialog : navigation::mountDialogs())
+        app.window(dialog)[box].setEnabled(false);
+}
+
+} // namespace
+
+void handOverUsedMounts(const Window &page, Window &page5)
+{
+    Application &app = page5.app();
+    // A disabled mount field is a mount page 4 (or page 3 before it) has used up.
+    if (!page["hlt3"].isEnabled()) {
+        page5["Check2"].setChecked(true);
+        disableInEveryDialog(app, "unterlauf");
+        page5["hlt3"].setEnabled(false);
+    }
+    if (!page["hlt"].isEnabled())
+        page5["hlt"].setEnabled(false);
+    // The top mount is not recorded as taken, so the dialogs keep showing it, disabled.
+    if (!page["hlt2"].isEnabled()) {
+        disableInEveryDialog(app, "aufmontiert");
+        page5["hlt2"].setEnabled(false);
+    }
+}
+
+void goForward(Window &page)
+{
+    Application &app = page.app();
+    Window &page5 = app.window("Form12");
+    navigation::placeAt(page5, page);
+    handOverUsedMounts(page, page5);
+    rebuildModificationList(app, "Form4");
+    sheet::copy(page, page5, sheet::handOffFieldsWithoutType());
+    navigation::showInsteadOf(page5, page);
+}
+
+} // namespace korvalde::page4

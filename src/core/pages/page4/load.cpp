@@ -1,0 +1,122 @@
+#include "pages/page4/load.h"
+
+#include "app/navigation.h"
+#include "model/application.h"
+#include "sheet/frames.h"
+
+#include <QStringList>
+
+namespace korvalde::page4 {
+
+namespace {
+
+struct FrameOffer {
+    QString frame;
+    QStringList shown;    // in this order
+    QStringList disabled; // in this order
+};
+
+const QStringList kHeavyMountings = {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"};
+
+const FrameOffer kFrameOffers[] = {
+    {"Holdout Pistole", {"schulter"}, {"unterlaufgewicht", "schall", "vordergriff"}},
+    {"Schwere Pistole", {"schulter"}, {}},
+    {"Leichte Pistole", {"schulter"}, {}},
+    {"Automatische Pistole", {"automodus", "schulter", "suppressor"}, {}},
+    {"Maschinenpistole", {"automodus", "schulter", "suppressor"}, {}},
+    {"Schrotflinte", {"abgesägte", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
+    {"Taser", {}, {}},
+    {"Sportgewehr", {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
+    {"Sturmgewehr", {"zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"}, {}},
+    {"Scharfschützengewehr", {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
+    {"LMG", kHeavyMountings, {}},
+    {"MMG", kHeavyMountings, {}},
+    {"SMG", kHeavyMountings, {}},
+    {"Sturmkanone", {"dreibein", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
+};
+
+// What page 2's profile hides on page 4 for the small frames without an underbarrel mount.
+struct FrameRestriction {
+    QString frame;
+    QStringList hidden;
+};
+
+const FrameRestriction kFrameRestrictions[] = {
+    {"Leichte Pistole", {"unterlaufgewicht", "vordergriff"}},
+    {"Automatische Pistole", {"unterlaufgewicht", "vordergriff"}},
+    {"Taser", {"ladestreifen", "vergrößert", "schall", "unterlaufgewicht", "vordergriff"}},
+};
+
+void applyFrameOffer(Window &page, const QString &frame)
+{
+    for (const FrameOffer &offer : kFrameOffers) {
+        if (offer.frame != frame)
+            continue;
+        for (const QString &box : offer.shown)
+            page[box].setVisible(true);
+        for (const QString &box : offer.disabled)
+            page[box].setEnabled(false);
+    }
+}
+
+// A box of another page that may not exist yet (page 2 builds itself while it reaches here).
+bool isChecked(const Window &other, const QString &box)
+{
+    const Control *control = other.find(box);
+    return control && control->isChecked();
+}
+
+bool isOffered(const Window &other, const QString &box)
+{
+    const Control *control = other.find(box);
+    return control && control->isVisible();
+}
+
+void deriveFromPage2(Window &page, const Window &page2)
+{
+    // Single shot and semi-automatic fire modes are the ones a silencer fits.
+    page["schall"].setVisible(isChecked(page2, "modus1") || isChecked(page2, "modus2"));
+    if (isChecked(page2, "lade3"))
+        page["schall"].setEnabled(false);
+    // An enlarged clip needs stripper clips, or a frame whose feed cannot be chosen.
+    const bool clipFits = isChecked(page2, "lade2") || !isOffered(page2, "lade");
+    page["ladestreifen"].setEnabled(clipFits);
+    page["vergrößert"].setEnabled(clipFits);
+}
+
+} // namespace
+
+void deriveFromEarlierPages(Window &page)
+{
+    Application &app = page.app();
+    if (const Window *page2 = app.find("Form2")) {
+        deriveFromPage2(page, *page2);
+        if (const FrameEntry *frame = chosenFrame(app)) {
+            for (const FrameRestriction &restriction : kFrameRestrictions) {
+                if (restriction.frame != frame->name)
+                    continue;
+                for (const QString &box : restriction.hidden)
+                    page[box].setVisible(false);
+            }
+        }
+    }
+    // The gas vent takes the barrel mount the sawn-off barrel would free.
+    if (const Window *page3 = app.find("Form3"); page3 && isChecked(*page3, "gas"))
+        page["abgesägte"].setEnabled(false);
+}
+
+void load(Window &page)
+{
+    Application &app = page.app();
+    if (const Window *page3 = app.find("Form3"))
+        navigation::placeAt(page, *page3);
+    for (const char *variant : {"griffdornen", "sprühsystem", "elektroshock"})
+        page[variant].setEnabled(false);
+    if (const FrameEntry *frame = chosenFrame(app)) {
+        page["Frame6"].setText(frame->name);
+        applyFrameOffer(page, frame->name);
+    }
+    deriveFromEarlierPages(page);
+}
+
+} // namespace korvalde::page4

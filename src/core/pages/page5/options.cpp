@@ -1,0 +1,140 @@
+#include "pages/page5/options.h"
+
+#include "model/application.h"
+#include "pages/page5/layout.h"
+#include "pages/page5/mountdialogs.h"
+#include "pages/page5/mounts.h"
+#include "sheet/steps.h"
+
+namespace korvalde::page5 {
+
+namespace {
+
+using namespace steps;
+
+// A refining option: what a check applies. An uncheck undoes exactly that, step by step.
+struct RefiningRow {
+    QString box;
+    Steps whenChecked;
+};
+
+const RefiningRow kRefiningRows[] = {
+    {"v1", {add("dp", 100), disable("v2"), disable("v3")}},
+    {"v2", {add("dp", 160), disable("v1"), disable("v3")}},
+    {"v3", {add("dp", 240), disable("v2"), disable("v1")}},
+    {"IR", {add("dp", 300)}},
+    {"licht", {add("dp", 300)}},
+    {"guncam", {add("dp", 400)}},
+    {"blitz", {add("dp", 25)}},
+    // The high-energy class costs no FKE or weight, whatever its tooltip says.
+    {"hochenergetisch", {disable("niederenergetisch"), add("trn", -1), add("dp", 280)}},
+    {"niederenergetisch",
+     {disable("hochenergetisch"), add("trn", -1), add("dp", 100), add("fke", -0.25), add("gew", 0.25)}},
+    {"smartextern1", {add("trn", -2), add("gew", 1), add("dp", 120), disable("smartextern2")}},
+    {"smartextern2", {add("trn", -2), add("gew", 0.75), add("dp", 160), disable("smartextern1")}},
+};
+
+Steps undone(const Steps &steps)
+{
+    Steps result = negated(steps);
+    for (Step &step : result) {
+        if (step.kind == Step::Kind::Enable)
+            step.kind = Step::Kind::Disable;
+        else if (step.kind == Step::Kind::Disable)
+            step.kind = Step::Kind::Enable;
+    }
+    return result;
+}
+
+Steps forEach(const QStringList &boxes, Step (*make)(const QString &))
+{
+    Steps result;
+    for (const QString &box : boxes)
+        result.push_back(make(box));
+    return result;
+}
+
+Steps operator+(Steps first, const Steps &second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+Step openDialog(const QString &accessory)
+{
+    return run([accessory](Window &page) { openMountDialog(page, accessory); });
+}
+
+// The mount goes back before the accessory's own costs are withdrawn.
+Step releaseMount(const QString &accessory)
+{
+    return run([accessory](Window &page) { releaseMountOf(page, accessory); });
+}
+
+Step lockSmartgun(bool locked)
+{
+    return run([locked](Window &page) { lockInternalSmartgun(page.app(), locked); });
+}
+
+// An accessory takes its refinements with it: a checked refinement is unchecked (its
+// costs withdrawn) before the group is disabled, so none stays enabled or applied.
+std::vector<ToggleRow> accessoryRows()
+{
+    const QStringList laserClasses = {"niederenergetisch", "hochenergetisch"};
+    const QStringList smartLevels = {"smartextern1", "smartextern2"};
+    return {
+        {"smartextern",
+         {},
+         Steps{openDialog("smartextern")} + forEach(smartLevels, enable) + Steps{add("fke", -0.25), lockSmartgun(true)},
+         Steps{releaseMount("smartextern")} + forEach(smartLevels, uncheck) + forEach(smartLevels, disable) +
+             Steps{add("fke", 0.25), lockSmartgun(false)}},
+        {"ultraschall",
+         {},
+         {add("trn", -2), openDialog("ultraschall"), add("fke", -0.25), add("gew", 0.25), add("dp", 260)},
+         {releaseMount("ultraschall"), add("trn", 2), add("fke", 0.25), add("gew", -0.25), add("dp", -260)}},
+        {"laser",
+         {},
+         Steps{openDialog("laser")} + forEach(laserClasses, enable) + Steps{add("fke", -0.25), add("gew", 0.25)},
+         Steps{releaseMount("laser")} + forEach(laserClasses, uncheck) + forEach(laserClasses, disable) +
+             Steps{add("fke", 0.25), add("gew", -0.25)}},
+        {"laserziel",
+         {},
+         {add("trn", -2), openDialog("laserziel"), add("dp", 740), add("gew", 0.5), add("fke", -0.25)},
+         {releaseMount("laserziel"), add("trn", 2), add("dp", -740), add("gew", -0.5), add("fke", 0.25)}},
+        {"sichtgerät",
+         {},
+         Steps{openDialog("sichtgerät"), add("trn", -1), add("fke", -0.25), add("gew", 0.25)} +
+             forEach(sightOptions(), enable),
+         Steps{releaseMount("sichtgerät"), add("trn", 1), add("fke", 0.25), add("gew", -0.25)} +
+             forEach(sightOptions(), uncheck) + forEach(sightOptions(), disable)},
+        // The rangefinder sits where the sight would; the sight's options stay disabled
+        // after it goes until the sight is chosen anew.
+        {"entfernungsmesser",
+         {},
+         Steps{openDialog("entfernungsmesser"), add("gew", 0.1), add("fke", -0.25), add("dp", 30),
+               disable("sichtgerät")} +
+             forEach(sightOptions(), disable),
+         Steps{releaseMount("entfernungsmesser"), enable("sichtgerät")} + forEach(sightOptions(), disable) +
+             Steps{add("gew", -0.1), add("fke", 0.25), add("dp", -30)}},
+    };
+}
+
+} // namespace
+
+void lockInternalSmartgun(Application &app, bool locked)
+{
+    if (Window *page3 = app.find("Form3"))
+        (*page3)["smartintern"].setEnabled(!locked);
+}
+
+void attachOptions(Window &page)
+{
+    for (ToggleRow row : accessoryRows()) {
+        row.toolTip = page[row.box].toolTip();
+        attachToggle(page, row);
+    }
+    for (const RefiningRow &row : kRefiningRows)
+        attachToggle(page, {row.box, page[row.box].toolTip(), row.whenChecked, undone(row.whenChecked)});
+}
+
+} // namespace korvalde::page5

@@ -1,0 +1,156 @@
+#include "app/windowfactory.h"
+#include "pages/completion/savesheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace korvalde {
+namespace {
+
+class AnsweringPlatform : public Platform {
+public:
+    void showMessage(const MessageBox &message) override { messages.push_back(message); }
+    std::optional<QString> askSaveFileName(const SaveRequest &request) override
+    {
+        filters << request.filter;
+        return answer;
+    }
+    void endProgram() override {}
+
+    std::vector<MessageBox> messages;
+    QStringList filters;
+    std::optional<QString> answer;
+};
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(unreadable)";
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class CompletionSave : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        app = startKorvalde(platform);
+        page = &app->window("Form5");
+        page->operator[]("waffenname").setText(QStringLiteral("Donnerbüchse"));
+        page->operator[]("dp").setText(QStringLiteral("1400"));
+    }
+
+    void pressSave(const std::optional<QString> &answer)
+    {
+        platform.answer = answer;
+        app->runUserAction([this] { (*page)["cmdSave"].press(); });
+    }
+
+    QStringList filesInFolder() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir folder;
+    AnsweringPlatform platform;
+    std::unique_ptr<Application> app;
+    Window *page = nullptr;
+};
+
+TEST_F(CompletionSave, WritesTheSheetAndReportsNothing)
+{
+    const QString target = folder.filePath("waffe.txt");
+    pressSave(target);
+    const QByteArray saved = readFile(target);
+    EXPECT_TRUE(saved.startsWith("Name:      Donnerb\xFC"
+                                 "chse\r\n"));
+    EXPECT_TRUE(saved.contains("\r\nEndg\xFCltiger Preis: 7000 Kordo\r\n \r\nModifikationen: Rahmen\r\n"));
+    EXPECT_EQ(saved.count("\r\n"), 18);
+    EXPECT_EQ(platform.filters, QStringList{"Textdateien (*.txt)"});
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(filesInFolder(), QStringList{"waffe.txt"});
+}
+
+TEST_F(CompletionSave, CancellingAfterAnEarlierSaveWritesNothing)
+{
+    const QString target = folder.filePath("waffe.txt");
+    pressSave(target);
+    const QByteArray first = readFile(target);
+    (*page)["waffenname"].setText(QStringLiteral("Anders"));
+    pressSave(std::nullopt);
+    pressSave(QString());
+    EXPECT_EQ(readFile(target), first);
+    EXPECT_EQ(filesInFolder(), QStringList{"waffe.txt"});
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+void expectSaveFailureReported(const std::vector<MessageBox> &messages, const QString &fileName)
+{
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, completion::kSaveFailedMessage);
+    EXPECT_EQ(messages[0].title, QStringLiteral("Korvalde"));
+    EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(messages[0].informativeText.contains(fileName)) << messages[0].informativeText.toStdString();
+}
+
+// The sheet is written to a temporary file and put in place only when complete. Here it
+// cannot be put in place: the name already has the longest length the file system allows,
+// so no name can be made beside it (which holds even for root), and the existing file
+// must stay as it was.
+TEST_F(CompletionSave, AnUnwritableTargetIsReportedAndKeepsTheExistingFile)
+{
+    const QString name = QString(251, QLatin1Char('w')) + ".txt";
+    const QString target = folder.filePath(name);
+    const QByteArray before("alte Waffe\r\n\x00\xFF", 14);
+    writeFile(target, before);
+    pressSave(target);
+    expectSaveFailureReported(platform.messages, name);
+    EXPECT_EQ(readFile(target), before);
+    EXPECT_EQ(filesInFolder(), QStringList{name});
+}
+
+TEST_F(CompletionSave, AMissingFolderIsReportedAndCreatesNothing)
+{
+    const QString target = folder.filePath("fehlt/waffe.txt");
+    pressSave(target);
+    expectSaveFailureReported(platform.messages, "waffe.txt");
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_TRUE(filesInFolder().isEmpty());
+}
+
+// A write that breaks off part-way (as on a full disk) must neither cut the existing file
+// short nor leave the partial temporary file behind.
+TEST_F(CompletionSave, AWriteCutShortKeepsTheExistingFileAndLeavesNoPart)
+{
+    const QString target = folder.filePath("waffe.txt");
+    const QByteArray before("eine lange alte Waffe, die nicht verloren gehen darf\r\n");
+    writeFile(target, before);
+
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previousLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
+    rlimit smallLimit = previousLimit;
+    smallLimit.rlim_cur = 40;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &smallLimit), 0);
+    pressSave(target);
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, previousHandler);
+
+    expectSaveFailureReported(platform.messages, "waffe.txt");
+    EXPECT_EQ(readFile(target), before);
+    EXPECT_EQ(filesInFolder(), QStringList{"waffe.txt"});
+}
+
+} // namespace
+} // namespace korvalde
