@@ -65,6 +65,12 @@ Qt::CheckState toQt(CheckState state)
     return Qt::Unchecked;
 }
 
+QAbstractButton *reportingClicks(QAbstractButton *button, const UserInput &input, const QString &name)
+{
+    QObject::connect(button, &QAbstractButton::clicked, button, [input, name] { input.click(name); });
+    return button;
+}
+
 QWidget *createWidget(const Control &control, const UserInput &input)
 {
     const QString name = control.name();
@@ -72,20 +78,17 @@ QWidget *createWidget(const Control &control, const UserInput &input)
     case ControlKind::CheckBox: {
         auto *box = new CoreCheckBox;
         box->setTristate(true);
-        QObject::connect(box, &QAbstractButton::clicked, box, [input, name] { input.click(name); });
-        return box;
+        return reportingClicks(box, input, name);
     }
     case ControlKind::OptionButton: {
         auto *button = new CoreRadioButton;
         button->setAutoExclusive(false);
-        QObject::connect(button, &QAbstractButton::clicked, button, [input, name] { input.click(name); });
-        return button;
+        return reportingClicks(button, input, name);
     }
     case ControlKind::Button: {
         auto *button = new QPushButton;
         button->setAutoDefault(false);
-        QObject::connect(button, &QAbstractButton::clicked, button, [input, name] { input.click(name); });
-        return button;
+        return reportingClicks(button, input, name);
     }
     case ControlKind::EditField: {
         auto *field = new QLineEdit;

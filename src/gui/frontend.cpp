@@ -126,13 +126,14 @@ void Frontend::windowCreated(Window &window)
     QWidget *shell = content;
     if (window.kind() == WindowKind::Dialog) {
         auto *dialog = new DialogWindow(content, mainWindow_.get());
-        dialog->setWindowTitle(window.title());
         const QString name = window.name();
         dialog->onUserClose([this, name] { warnIfRefused(app_->userClose(name)); });
         shell = dialog;
     } else {
         mainWindow_->pages().addWidget(content);
     }
+    // A page keeps its own title too, though only the main window shows it.
+    shell->setWindowTitle(window.title());
     shell->setEnabled(window.isEnabled());
     windows_[&window] = Shown{std::move(view), shell};
 }
@@ -218,9 +219,8 @@ void Frontend::windowChanged(Window &window, WindowProperty property)
     QWidget *shell = found->second.window;
     switch (property) {
     case WindowProperty::Title:
-        if (window.kind() == WindowKind::Dialog)
-            shell->setWindowTitle(window.title());
-        else if (frontPage_ == &window)
+        shell->setWindowTitle(window.title());
+        if (frontPage_ == &window)
             mainWindow_->setWindowTitle(window.title());
         break;
     case WindowProperty::Shown:

@@ -39,17 +39,20 @@ std::unique_ptr<Window> createCompletionPage(Application &app)
     auto owned = navigation::newPage(app, "Form5", QStringLiteral("\"Korvalde\" - Seite 6"));
     Window &page = *owned;
     completion::layOut(page);
-    page.onLoad([&page, &app] {
+    // The price is always five times the DP total, a total of 0 included: a sheet whose
+    // DP total arrives as "0" finds the field already holding it, so the load prices too.
+    auto updatePrice = [&page] {
+        if (const std::optional<double> dp = sheet::number(page, "dp"))
+            page["preis"].setText(formatNumber(*dp * 5));
+    };
+    page.onLoad([&page, &app, updatePrice] {
         if (const FrameEntry *frame = chosenFrame(app)) {
             page["typus"].setText(frame->name);
             page["waffenname"].setText(frame->name + " #1");
         }
+        updatePrice();
     });
-    // The price is always five times the DP total, a total of 0 included.
-    page["dp"].onChange([&page] {
-        if (const std::optional<double> dp = sheet::number(page, "dp"))
-            page["preis"].setText(formatNumber(*dp * 5));
-    });
+    page["dp"].onChange(updatePrice);
     page["waffenname"].onChange([&page] { keepNameOnOneLine(page["waffenname"]); });
     page["cmdSave"].onClick([&page] { completion::saveWeaponSheet(page); });
     page["Zurück"].onClick([&page, &app] {

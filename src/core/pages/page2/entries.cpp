@@ -9,9 +9,9 @@ namespace korvalde {
 namespace {
 
 enum class Counts {
-    WhenChecked,  // a checked box
-    StepCount,    // a step list, with the number of steps it holds
-    WhenApplied,  // the capacity list while a pick is applied
+    WhenChecked, // a checked box
+    StepCount,   // a step list, with the number of steps it holds
+    WhenApplied, // the capacity list while a pick is applied
 };
 
 struct EntryRow {

@@ -13,17 +13,21 @@ struct Item {
     QStringList items = {};
 };
 
-// One group of options in a frame of its own; `beside` puts it right of the group before.
-struct Group {
-    QString frame;
+// One row of controls inside the frame `parent`: the first item starts the row, the others
+// stand right of it. Sub-frames are items too; their own rows follow.
+struct Row {
     QString parent;
-    bool beside;
-    std::vector<std::vector<Item>> rows;
+    std::vector<Item> items;
 };
 
 Item box(const QString &name, const QString &caption)
 {
     return {name, ControlKind::CheckBox, caption};
+}
+
+Item group(const QString &name)
+{
+    return {name, ControlKind::Frame, QString()};
 }
 
 // The entries "01" to the maximum: the number of steps a pick applies.
@@ -35,73 +39,74 @@ QStringList stepEntries(int first, int last)
     return entries;
 }
 
-// The step list of a summary box: one list per maximum, each with the label that names
-// the maximum; the frame profile shows the one pair that fits the frame.
+// A summary box with its levels beside it, "Stufe 1" to "Stufe <levels>".
+std::vector<Item> levelRow(const Item &summary, const QString &prefix, int levels)
+{
+    std::vector<Item> row = {summary};
+    for (int level = 1; level <= levels; ++level)
+        row.push_back(box(prefix + QString::number(level), QStringLiteral("Stufe %1").arg(level)));
+    return row;
+}
+
+// A summary box with one step list per maximum beside it, each followed by the label that
+// names the maximum; the frame profile shows the one pair that fits the frame.
 std::vector<Item> stepListRow(const Item &summary, const QString &prefix, const QList<int> &maxima,
                               const QString &oneStep, const QString &manySteps, const QString &longestInitial)
 {
     std::vector<Item> row = {summary};
     for (int maximum : maxima) {
-        const QString name = prefix + QString::number(maximum);
         const bool longest = maximum == maxima.last();
         row.push_back({prefix + "stufe" + QString::number(maximum), ControlKind::ComboBox,
                        longest ? longestInitial : QStringLiteral("0"), stepEntries(1, maximum)});
-        row.push_back({name, ControlKind::Label, maximum == 1 ? oneStep : manySteps.arg(maximum)});
+        row.push_back(
+            {prefix + QString::number(maximum), ControlKind::Label, maximum == 1 ? oneStep : manySteps.arg(maximum)});
     }
     return row;
 }
 
-std::vector<Item> levelRow(const QString &group, int levels)
-{
-    std::vector<Item> row;
-    for (int level = 1; level <= levels; ++level)
-        row.push_back(box(group + QString::number(level), QStringLiteral("Stufe %1").arg(level)));
-    return row;
-}
-
-std::vector<Group> groups(const QString &options)
+// The stepped options form a table (summary box, then its levels); fire mode and loading
+// mechanism keep their variants in a box of their own under the summary box; the options
+// bought in steps and the single boxes stand in two columns below. Every group that may be
+// partly hidden has a frame of its own, so a hidden control never leaves a hole.
+std::vector<Row> rows(const QString &options)
 {
     return {
-        {"fraTarn", options, false, {{box("tarn", "Erhöhte Tarnstufe ")}, levelRow("tarnstufe", 2)}},
-        {"fraPower", options, true, {{box("power", "Erhöhtes Powerniveau ")}, levelRow("powerstufe", 2)}},
-        {"fraKeramik", options, true, {{box("keramik", "Keramikkomponenten")}, levelRow("keramikstufe", 3)}},
-        {"fraRueck", options, false, {{box("rück", "Rückstoßkompensation")}, levelRow("rück", 3)}},
-        {"fraLauf",
-         options,
-         true,
-         {{box("lauf", "Laufverlängerung / -verkürzung")}, {box("lauf1", "Verlängerung"), box("lauf2", "Verkürzung")}}},
-        {"fraModus", options, false, {{box("modus", "Feuermodus ")}}},
+        {options, {group("fraStufen")}},
+        {"fraStufen", levelRow(box("tarn", "Erhöhte Tarnstufe "), "tarnstufe", 2)},
+        {"fraStufen", levelRow(box("power", "Erhöhtes Powerniveau "), "powerstufe", 2)},
+        {"fraStufen", levelRow(box("keramik", "Keramikkomponenten"), "keramikstufe", 3)},
+        {"fraStufen", levelRow(box("rück", "Rückstoßkompensation"), "rück", 3)},
+        {"fraStufen",
+         {box("lauf", "Laufverlängerung / -verkürzung"), box("lauf1", "Verlängerung"), box("lauf2", "Verkürzung")}},
+        {options, {group("fraModus")}},
+        {"fraModus", {box("modus", "Feuermodus ")}},
+        {"fraModus", {group("modusframe")}},
         {"modusframe",
-         "fraModus",
-         false,
-         {{box("modus1", "EM"), box("modus2", "HM"), box("modus3", "SM"), box("modus4", "HM/SM"),
-           box("modus5", "SM/AM"), box("modus6", "HM/SM/AM"), box("modus7", "AM")}}},
+         {box("modus1", "EM"), box("modus2", "HM"), box("modus3", "SM"), box("modus4", "HM/SM"), box("modus5", "SM/AM"),
+          box("modus6", "HM/SM/AM"), box("modus7", "AM")}},
+        {options, {group("fraLade")}},
+        {"fraLade", {box("lade", "Lademechanismus ")}},
+        {"fraLade", {group("fraLadeArten")}},
+        {"fraLadeArten",
+         {box("lade1", "Klapp"), box("lade2", "Streifen"), box("lade3", "Trommel"), box("lade4", "Magazin"),
+          box("lade5", "Gurt")}},
         {"fraLade",
-         options,
-         false,
-         {{box("lade", "Lademechanismus ")},
-          {box("lade1", "Klapp"), box("lade2", "Streifen"), box("lade3", "Trommel"), box("lade4", "Magazin"),
-           box("lade5", "Gurt")},
-          {box("muni", "Erhöhte Munikapazität (max. 10 Schuß / 7 Schuß bei Revolver)"),
-           {"munistufe", ControlKind::ComboBox, "0", stepEntries(4, 10)}}}},
-        {"fraGewicht",
-         options,
-         false,
-         {stepListRow(box("gewicht", "Gewichtsreduzierung "), "gewicht", {2, 6, 8, 12, 16}, "",
-                      "(bis zu %1 Stufen)", "16 Stufen")}},
+         {box("muni", "Erhöhte Munikapazität (max. 10 Schuß / 7 Schuß bei Revolver)"),
+          {"munistufe", ControlKind::ComboBox, "0", stepEntries(4, 10)}}},
+        {options, {group("fraGewicht"), group("fraMehr")}},
+        {"fraGewicht", stepListRow(box("gewicht", "Gewichtsreduzierung "), "gewicht", {2, 6, 8, 12, 16}, "",
+                                   "(bis zu %1 Stufen)", "16 Stufen")},
         {"fraMehr",
-         options,
-         true,
-         {stepListRow(box("mehr", "Erhöhte FKE"), "mehr", {1, 2, 4, 6}, "(bis 1 Stufe)", "(bis %1 Stufen)", "0")}},
-        {"fraExtras",
-         options,
-         false,
-         {{box("flechette", "Flechettebeschränkung"), box("größe", "Größenanpassung")},
-          {box("nahkampf", "Nahkampfverstärkung"), box("munitionswahl", "Munitionswahl")},
-          {box("zerlegbar", "Zerlegbar")},
-          {box("bullpup", " Bullpup - Design (bietet 1 Punkt Rückstoßdämpfung)")},
-          {box("schwer", "Schwerer Lauf (bietet 1 Punkt Rückstoßdämpfung)")},
-          {box("schnell", "Schnellfeuer (erhöht max. Rückstoßkompensation um 1)")}}},
+         stepListRow(box("mehr", "Erhöhte FKE"), "mehr", {1, 2, 4, 6}, "(bis 1 Stufe)", "(bis %1 Stufen)", "0")},
+        {options, {group("fraEinzeln"), group("fraRueckstoss")}},
+        {"fraEinzeln", {box("flechette", "Flechettebeschränkung")}},
+        {"fraEinzeln", {box("größe", "Größenanpassung")}},
+        {"fraEinzeln", {box("nahkampf", "Nahkampfverstärkung")}},
+        {"fraEinzeln", {box("munitionswahl", "Munitionswahl")}},
+        {"fraEinzeln", {box("zerlegbar", "Zerlegbar")}},
+        {"fraRueckstoss", {box("bullpup", " Bullpup - Design (bietet 1 Punkt Rückstoßdämpfung)")}},
+        {"fraRueckstoss", {box("schwer", "Schwerer Lauf (bietet 1 Punkt Rückstoßdämpfung)")}},
+        {"fraRueckstoss", {box("schnell", "Schnellfeuer (erhöht max. Rückstoßkompensation um 1)")}},
     };
 }
 
@@ -110,8 +115,7 @@ bool holdsVisibleControl(const Window &page, const QString &frame)
     for (const auto &control : page.controls()) {
         if (control->placement().parent != frame)
             continue;
-        if (control->kind() == ControlKind::Frame ? holdsVisibleControl(page, control->name())
-                                                  : control->isVisible())
+        if (control->kind() == ControlKind::Frame ? holdsVisibleControl(page, control->name()) : control->isVisible())
             return true;
     }
     return false;
@@ -121,24 +125,25 @@ bool holdsVisibleControl(const Window &page, const QString &frame)
 
 void layOutOptions(Window &page, const QString &optionsFrame)
 {
-    for (const Group &group : groups(optionsFrame)) {
-        page.add(group.frame, ControlKind::Frame, QString(), {group.parent, group.beside}).setVisible(false);
-        for (const std::vector<Item> &row : group.rows) {
-            bool first = true;
-            for (const Item &item : row) {
-                Control &control = page.add(item.name, item.kind, item.text, {group.frame, !first});
-                control.setItems(item.items);
-                control.setVisible(false);
-                first = false;
-            }
+    for (const Row &row : rows(optionsFrame)) {
+        bool first = true;
+        for (const Item &item : row.items) {
+            Control &control = page.add(item.name, item.kind, item.text, {row.parent, !first});
+            control.setItems(item.items);
+            control.setVisible(false);
+            first = false;
         }
     }
 }
 
 void showGroupsInUse(Window &page, const QString &optionsFrame)
 {
-    for (const Group &group : groups(optionsFrame))
-        page[group.frame].setVisible(holdsVisibleControl(page, group.frame));
+    for (const Row &row : rows(optionsFrame)) {
+        for (const Item &item : row.items) {
+            if (item.kind == ControlKind::Frame)
+                page[item.name].setVisible(holdsVisibleControl(page, item.name));
+        }
+    }
 }
 
 } // namespace korvalde::page2

@@ -19,8 +19,8 @@ void applyFrameProfile(Window &page, const QString &optionsFrame)
     if (profile->takesStartFke)
         page["fke"].setText(start["fke"].text());
     const std::pair<QString, QString> fields[] = {
-        {"pwn", profile->pwn}, {"snw", profile->snw}, {"pwr", profile->pwr},   {"trn", profile->trn},
-        {"gew", profile->gew}, {"cap", profile->capacity}, {"lmm", profile->lmm}, {"hlt", profile->hlt},
+        {"pwn", profile->pwn},   {"snw", profile->snw},      {"pwr", profile->pwr}, {"trn", profile->trn},
+        {"gew", profile->gew},   {"cap", profile->capacity}, {"lmm", profile->lmm}, {"hlt", profile->hlt},
         {"hlt2", profile->hlt2}, {"hlt3", profile->hlt3},
     };
     for (const auto &[field, text] : fields)

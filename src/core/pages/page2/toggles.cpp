@@ -16,26 +16,25 @@ void attachFrameToggles(Window &page)
         lockConcealability.push_back(disable(box));
         unlockConcealability.push_back(enable(box));
     }
-    attachToggles(
-        page,
-        {
-            optionRow("bullpup", "Tarnstufe: +2, DP +25, FKE -0.25, Rückstoßkompensation +1",
-                      {add("kpd", 1), add("dp", 25), add("fke", -0.5), add("trn", 2)}, lockConcealability,
-                      unlockConcealability),
-            optionRow("flechette", "DP +10, FKE +0.5", {add("fke", 0.5), add("dp", 10)}),
-            optionRow("zerlegbar", "DP +40, FKE -1", {add("dp", 40), add("fke", -1)}),
-            optionRow("nahkampf", "FKE -0.5, DP +15, Gewicht +0.25 kg",
-                      {add("dp", 15), add("fke", -0.5), add("gew", 0.25)}),
-            optionRow("größe", "DP +20", {add("dp", 20)}),
-            // Rapid fire raises the highest recoil level on offer; taking it back withdraws
-            // that level first.
-            optionRow("schnell", "DP +100, FKE -1.5, Gewicht +1", {add("dp", 100), add("fke", -1.5), add("gew", 1)},
-                      {show("rück3"), show("rück2")}, {uncheck("rück3"), show("rück2"), hide("rück3")}),
-            optionRow("schwer", "DP +25, FKE -0.25, Gewicht +0.5, Rückstoßkompensation +1",
-                      {add("fke", -0.25), add("gew", 0.5), add("dp", 25), add("kpd", 1)}),
-            optionRow("munitionswahl", "Tarnstufe -1, DP +35, FKE -0.5, Gewicht +0.1",
-                      {add("dp", 35), add("fke", -0.5), add("gew", 0.1), add("trn", -1)}),
-        });
+    attachToggles(page, {
+                            optionRow("bullpup", "Tarnstufe: +2, DP +25, FKE -0.25, Rückstoßkompensation +1",
+                                      {add("kpd", 1), add("dp", 25), add("fke", -0.5), add("trn", 2)},
+                                      lockConcealability, unlockConcealability),
+                            optionRow("flechette", "DP +10, FKE +0.5", {add("fke", 0.5), add("dp", 10)}),
+                            optionRow("zerlegbar", "DP +40, FKE -1", {add("dp", 40), add("fke", -1)}),
+                            optionRow("nahkampf", "FKE -0.5, DP +15, Gewicht +0.25 kg",
+                                      {add("dp", 15), add("fke", -0.5), add("gew", 0.25)}),
+                            optionRow("größe", "DP +20", {add("dp", 20)}),
+                            // Rapid fire raises the highest recoil level on offer; taking it back withdraws
+                            // that level first.
+                            optionRow("schnell", "DP +100, FKE -1.5, Gewicht +1",
+                                      {add("dp", 100), add("fke", -1.5), add("gew", 1)}, {show("rück3"), show("rück2")},
+                                      {uncheck("rück3"), show("rück2"), hide("rück3")}),
+                            optionRow("schwer", "DP +25, FKE -0.25, Gewicht +0.5, Rückstoßkompensation +1",
+                                      {add("fke", -0.25), add("gew", 0.5), add("dp", 25), add("kpd", 1)}),
+                            optionRow("munitionswahl", "Tarnstufe -1, DP +35, FKE -0.5, Gewicht +0.1",
+                                      {add("dp", 35), add("fke", -0.5), add("gew", 0.1), add("trn", -1)}),
+                        });
 }
 
 } // namespace korvalde::page2

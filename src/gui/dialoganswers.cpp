@@ -1,0 +1,61 @@
+#include "dialoganswers.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace korvalde::gui {
+
+namespace {
+
+// Presses the modal box in front: Yes where it asks, OK where it tells.
+void confirmModalBox()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (box == nullptr)
+        return;
+    QAbstractButton *button = box->button(QMessageBox::Yes);
+    if (button == nullptr)
+        button = box->button(QMessageBox::Ok);
+    if (button != nullptr)
+        button->click();
+}
+
+void pressAcceptButton(QDialog &dialog)
+{
+    const auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    for (QAbstractButton *button : buttons->buttons()) {
+        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+            button->click();
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void runAndConfirm(QMessageBox &box)
+{
+    QTimer::singleShot(0, &box, confirmModalBox);
+    box.exec();
+}
+
+std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, fileName] {
+        if (!fileName) {
+            dialog.reject();
+            return;
+        }
+        dialog.selectFile(*fileName);
+        // The overwrite question opens modally inside the accept; answer it once it is up.
+        QTimer::singleShot(0, &dialog, confirmModalBox);
+        pressAcceptButton(dialog);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace korvalde::gui

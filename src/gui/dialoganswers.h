@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QString>
+
+#include <optional>
+
+namespace korvalde::gui {
+
+// Answers to the program's modal dialogs given through the real dialogs, as a user at the
+// keyboard would give them; for test drivers, which cannot sit in front of the screen.
+
+// Runs the box modally and closes it with its OK button as soon as it is open.
+void runAndConfirm(QMessageBox &box);
+
+// Runs the save dialog modally and types `fileName` into it and confirms, answering Yes
+// when the dialog asks before overwriting; without a name it cancels. Returns what the
+// dialog reports.
+std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName);
+
+} // namespace korvalde::gui

@@ -1,0 +1,371 @@
+#include "walk.h"
+
+#include "app/navigation.h"
+#include "entrytables.h"
+#include "sheet/numbertext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include <algorithm>
+
+namespace korvalde::walk {
+
+namespace {
+
+const QStringList kNumberFields = {"dp", "fke", "pwn", "trn", "gew", "kpd"};
+const QStringList kProbeFields = {"dp", "fke", "trn", "gew", "kpd", "pwn"};
+
+// The texts the word fields may hold.
+const QHash<QString, QSet<QString>>& wordTexts()
+{
+    static const QHash<QString, QSet<QString>> words = {
+        {"pwr", {"EM", "HM", "SM", "AM", "HM/SM", "SM/AM", "HM/SM/AM", "HM/AM", " - ", "-", ""}},
+        {"lmm", {"Streifen", "Magazin", "Trommel", " Klapp ", " - "}},
+        {"snw", {"L", "M", "S", "T", "S-Bet."}},
+        {"Gurt", {"/ -", "/ Gurt", " "}},
+        {"trnkera", {"", "+ 2", "+ 4", "18 gegenüber MAD-Systemen"}},
+        {"hlt", {"Lauf", "", "-"}},
+        {"hlt2", {"Aufmontiert", ""}},
+        {"hlt3", {"Unterlauf", ""}},
+    };
+    return words;
+}
+
+bool isCanonicalNumber(const QString& text)
+{
+    const std::optional<double> value = parseNumber(text);
+    return value && formatNumber(*value) == text;
+}
+
+QString quoted(const QString& text)
+{
+    return '"' + text + '"';
+}
+
+}  // namespace
+
+QString Action::describe() const
+{
+    const QString address = window + '.' + control;
+    switch (kind) {
+    case Kind::Click:
+        return "click " + address;
+    case Kind::Pick:
+        return "pick " + address + ' ' + quoted(text);
+    case Kind::Type:
+        return "type " + address + ' ' + quoted(text);
+    case Kind::Close:
+        return "close " + window;
+    case Kind::Save:
+        return "save " + quoted(text);
+    case Kind::SaveCancel:
+        return QStringLiteral("save-cancel");
+    case Kind::Probe:
+        return "click " + address + " and at once again (probe)";
+    }
+    return {};
+}
+
+Walk::Walk(Executor& executor, int frame) : executor_(executor), frame_(frame)
+{
+    start();
+}
+
+void Walk::start()
+{
+    app_ = &executor_.restart();
+    executor_.click("Form1", QStringLiteral("Option%1").arg(frame_));
+}
+
+int Walk::shownPageIndex() const
+{
+    const QStringList& pages = navigation::pageOrder();
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (const Window* page = app_->find(pages[i]); page && page->isShown())
+            return int(i);
+    }
+    return -1;
+}
+
+std::vector<std::pair<Action, int>> Walk::possibleActions() const
+{
+    static const QSet<QString> forward = {"Command1", "Weiter1", "Command2", "ok"};
+    static const QSet<QString> back = {"Zurück1", "Command3", "Zurück", "cancel"};
+    std::vector<std::pair<Action, int>> actions;
+    for (const Window* window : app_->loadedWindows()) {
+        if (!window->isShown() || !window->isEnabled())
+            continue;
+        actions.push_back({{Action::Kind::Close, window->name(), {}, {}}, 1});
+        for (const auto& control : window->controls()) {
+            if (!app_->whyUnreachable(window->name(), control->name()).isEmpty())
+                continue;
+            const Action click{Action::Kind::Click, window->name(), control->name(), {}};
+            switch (control->kind()) {
+            case ControlKind::CheckBox:
+                actions.push_back({click, 8});
+                if (control->isUnchecked() && window->kind() == WindowKind::Page)
+                    actions.push_back({{Action::Kind::Probe, window->name(), control->name(), {}}, 3});
+                break;
+            case ControlKind::OptionButton:
+                actions.push_back({click, 2});
+                break;
+            case ControlKind::Button:
+                if (control->name() == "cmdSave") {
+                    actions.push_back({{Action::Kind::Save, window->name(), control->name(), {}}, 4});
+                    actions.push_back({{Action::Kind::SaveCancel, window->name(), control->name(), {}}, 2});
+                } else if (window->name() == "Form5" && control->name() == "Command1") {
+                    actions.push_back({click, 2});  // a new weapon
+                } else if (forward.contains(control->name())) {
+                    actions.push_back({click, 60});
+                } else if (back.contains(control->name())) {
+                    actions.push_back({click, 10});
+                } else {
+                    actions.push_back({click, 1});
+                }
+                break;
+            case ControlKind::MenuItem:
+                if (control->name() != "mnuDatei")
+                    actions.push_back({click, 1});
+                break;
+            case ControlKind::ComboBox:
+                if (!control->items().isEmpty())
+                    actions.push_back({{Action::Kind::Pick, window->name(), control->name(), {}}, 6});
+                break;
+            case ControlKind::EditField:
+                actions.push_back({{Action::Kind::Type, window->name(), control->name(), {}}, 3});
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    return actions;
+}
+
+std::optional<QString> Walk::perform(const Action& action)
+{
+    const int pageBefore = shownPageIndex();
+    QString why;
+    switch (action.kind) {
+    case Action::Kind::Click:
+        why = executor_.click(action.window, action.control);
+        break;
+    case Action::Kind::Pick:
+        why = executor_.pick(action.window, action.control, action.text);
+        break;
+    case Action::Kind::Type:
+        why = executor_.type(action.window, action.control, action.text);
+        break;
+    case Action::Kind::Close:
+        why = executor_.close(action.window);
+        break;
+    case Action::Kind::Save:
+        executor_.answerSave(QDir(saveFolder_.path()).filePath(action.text));
+        why = executor_.click(action.window, action.control);
+        break;
+    case Action::Kind::SaveCancel:
+        executor_.answerSave(std::nullopt);
+        why = executor_.click(action.window, action.control);
+        break;
+    case Action::Kind::Probe: {
+        if (!app_->whyUnreachable(action.window, action.control).isEmpty() ||
+            !(*app_->find(action.window))[action.control].isUnchecked())
+            return std::nullopt;
+        history_.push_back(action);
+        if (std::optional<QString> broken = probe(action))
+            return broken;
+        return checkRules(action, pageBefore);
+    }
+    }
+    if (!why.isEmpty())
+        return std::nullopt;  // not possible now: replays skip it
+    history_.push_back(action);
+    if (app_->hasEnded()) {
+        start();  // the user starts the program again
+        return std::nullopt;
+    }
+    return checkRules(action, pageBefore);
+}
+
+// Checking a box and at once unchecking it gives back every value it took, unless the
+// check also switched another box (the secondary weapon checks the biometric safety).
+std::optional<QString> Walk::probe(const Action& action)
+{
+    Window& page = *app_->find(action.window);
+    QStringList fieldsBefore;
+    for (const QString& field : kProbeFields)
+        fieldsBefore << page[field].text();
+    QList<CheckState> statesBefore;
+    for (const auto& control : page.controls())
+        statesBefore << control->state();
+
+    executor_.click(action.window, action.control);
+    for (Window* window : app_->loadedWindows()) {
+        if (window->kind() == WindowKind::Dialog && window->isShown())
+            executor_.close(window->name());
+    }
+    if (page[action.control].isChecked()) {
+        if (!executor_.click(action.window, action.control).isEmpty())
+            return std::nullopt;
+    }
+    for (qsizetype i = 0; i < statesBefore.size(); ++i) {
+        if (page.controls()[size_t(i)]->state() != statesBefore[i])
+            return std::nullopt;
+    }
+    for (qsizetype i = 0; i < kProbeFields.size(); ++i) {
+        const QString now = page[kProbeFields[i]].text();
+        if (now != fieldsBefore[i])
+            return QStringLiteral("checking and unchecking %1.%2 changed %3 from %4 to %5")
+                .arg(action.window, action.control, kProbeFields[i], quoted(fieldsBefore[i]), quoted(now));
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Walk::checkRules(const Action& action, int pageBefore)
+{
+    if (const QString mismatch = executor_.mirrorMismatch(); !mismatch.isEmpty())
+        return mismatch;
+    const QStringList& pages = navigation::pageOrder();
+    const int pageNow = shownPageIndex();
+    if (pageNow >= 0) {
+        const Window& page = *app_->find(pages[pageNow]);
+        const QStringList numbers = page.name() == "Form1" ? QStringList{"dp", "fke"}
+                                    : page.name() == "Form5" ? kNumberFields + QStringList{"preis"}
+                                                             : kNumberFields;
+        for (const QString& field : numbers) {
+            if (!isCanonicalNumber(page[field].text()))
+                return QStringLiteral("%1.%2 reads %3, no number text").arg(page.name(), field, quoted(page[field].text()));
+        }
+        if (page.name() != "Form1") {
+            if (!parseNumber(page["cap"].text()))
+                return QStringLiteral("%1.cap reads %2").arg(page.name(), quoted(page["cap"].text()));
+            for (auto it = wordTexts().begin(); it != wordTexts().end(); ++it) {
+                if (!it.value().contains(page[it.key()].text()))
+                    return QStringLiteral("%1.%2 reads %3").arg(page.name(), it.key(), quoted(page[it.key()].text()));
+            }
+        }
+        if (page.name() == "Form5") {
+            const QString price = formatNumber(*parseNumber(page["dp"].text()) * 5);
+            if (page["preis"].text() != price)
+                return QStringLiteral("price %1 for DP %2").arg(page["preis"].text(), page["dp"].text());
+        }
+    }
+    // A forward step from pages 2 to 5: the list holds the entries of the pages passed.
+    if (action.kind == Action::Kind::Click && pageBefore >= 1 && pageNow == pageBefore + 1) {
+        QString expected = QStringLiteral("Rahmen");
+        for (int i = 1; i <= pageBefore; ++i) {
+            if (const Window* page = app_->find(pages[i]))
+                expected += expectedEntries(*page);
+        }
+        const QString list = (*app_->find("Form5"))["Text1"].text();
+        if (list != expected)
+            return QStringLiteral("the list reads %1, expected %2").arg(quoted(list), quoted(expected));
+    }
+    if (action.kind == Action::Kind::Save)
+        return checkSavedFile(QDir(saveFolder_.path()).filePath(action.text));
+    return std::nullopt;
+}
+
+std::optional<QString> Walk::checkSavedFile(const QString& path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("the save wrote no file %1").arg(path);
+    const QByteArray content = file.readAll();
+    if (content.count("\r\n") != 18 || !content.endsWith("\r\n") || content.count('\n') != 18 ||
+        content.count('\r') != 18)
+        return QStringLiteral("the saved file is not 18 lines ended by CR LF");
+    // Windows-1252 leaves these five bytes undefined.
+    for (const char byte : content) {
+        if (QByteArrayView("\x81\x8D\x8F\x90\x9D").contains(byte))
+            return QStringLiteral("the saved file holds a byte Windows-1252 does not define");
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// Replays the actions on a fresh program; the first broken rule, if any.
+std::optional<QString> replay(Executor& executor, int frame, const std::vector<Action>& actions)
+{
+    Walk walk(executor, frame);
+    for (const Action& action : actions) {
+        if (std::optional<QString> broken = walk.perform(action))
+            return broken;
+    }
+    return std::nullopt;
+}
+
+// Drops chunks of actions, smaller and smaller, while the walk still breaks a rule.
+std::vector<Action> shrink(Executor& executor, int frame, std::vector<Action> actions)
+{
+    int replays = 0;
+    for (size_t chunk = std::max<size_t>(1, actions.size() / 2); chunk >= 1 && replays < 3000; chunk /= 2) {
+        for (size_t start = 0; start < actions.size() && replays < 3000;) {
+            std::vector<Action> candidate = actions;
+            candidate.erase(candidate.begin() + long(start),
+                            candidate.begin() + long(std::min(actions.size(), start + chunk)));
+            ++replays;
+            if (replay(executor, frame, candidate))
+                actions = std::move(candidate);
+            else
+                start += chunk;
+        }
+        if (chunk == 1)
+            break;
+    }
+    return actions;
+}
+
+const QStringList kNames = {"Großer Bär", "Kleine Äxt", "Ölfass €5", "Ωmega", "Straße \"7\"", ""};
+
+}  // namespace
+
+std::optional<QString> randomWalk(Executor& executor, int frame, unsigned seed, int actions)
+{
+    std::mt19937 random(seed);
+    Walk walk(executor, frame);
+    for (int step = 0; step < actions; ++step) {
+        const std::vector<std::pair<Action, int>> possible = walk.possibleActions();
+        if (possible.empty())
+            return QStringLiteral("frame %1, seed %2: the user can do nothing after %3 actions").arg(frame).arg(seed).arg(step);
+        int total = 0;
+        for (const auto& [action, weight] : possible)
+            total += weight;
+        int roll = std::uniform_int_distribution<int>(0, total - 1)(random);
+        Action chosen = possible.back().first;
+        for (const auto& [action, weight] : possible) {
+            if ((roll -= weight) < 0) {
+                chosen = action;
+                break;
+            }
+        }
+        if (chosen.kind == Action::Kind::Pick) {
+            const QStringList& items = (*walk.app().find(chosen.window))[chosen.control].items();
+            chosen.text = items[std::uniform_int_distribution<qsizetype>(0, items.size() - 1)(random)];
+        } else if (chosen.kind == Action::Kind::Type) {
+            chosen.text = kNames[std::uniform_int_distribution<qsizetype>(0, kNames.size() - 1)(random)];
+        } else if (chosen.kind == Action::Kind::Save) {
+            chosen.text = QStringLiteral("waffe%1.txt").arg(std::uniform_int_distribution<int>(1, 3)(random));
+        }
+        if (const std::optional<QString> broken = walk.perform(chosen)) {
+            const std::vector<Action> shortest = shrink(executor, frame, walk.history());
+            QString report = QStringLiteral("frame %1, seed %2, after %3 actions: %4\nshortest failing sequence (%5 actions):")
+                                 .arg(frame)
+                                 .arg(seed)
+                                 .arg(step + 1)
+                                 .arg(*broken)
+                                 .arg(shortest.size());
+            for (const Action& action : shortest)
+                report += "\n  " + action.describe();
+            if (const std::optional<QString> again = replay(executor, frame, shortest))
+                report += "\n  -> " + *again;
+            return report;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace korvalde::walk

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "model/application.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace korvalde::walk {
+
+// One thing a user can do. A probe checks an unchecked box and at once takes it back.
+struct Action {
+    enum class Kind { Click, Pick, Type, Close, Save, SaveCancel, Probe };
+    Kind kind = Kind::Click;
+    QString window;
+    QString control;
+    QString text;
+
+    QString describe() const;
+};
+
+// Carries out actions, either on the core alone or through widgets.
+class Executor {
+public:
+    virtual ~Executor() = default;
+    // The program, started afresh with the start page shown.
+    virtual Application& restart() = 0;
+    virtual QString click(const QString& window, const QString& control) = 0;
+    virtual QString pick(const QString& window, const QString& control, const QString& entry) = 0;
+    virtual QString type(const QString& window, const QString& control, const QString& text) = 0;
+    virtual QString close(const QString& window) = 0;
+    virtual void answerSave(const std::optional<QString>& path) = 0;
+    // Empty when everything the executor shows agrees with the core.
+    virtual QString mirrorMismatch() const { return {}; }
+};
+
+std::unique_ptr<Executor> makeCoreExecutor();
+
+// A walk through the program for one frame: random actions, every rule checked after
+// each one. The first broken rule ends the walk.
+class Walk {
+public:
+    Walk(Executor& executor, int frame);
+
+    // The actions the user could do now, weighted by how often a user would.
+    std::vector<std::pair<Action, int>> possibleActions() const;
+    // Does the action if the user can; returns the first broken rule, if any.
+    std::optional<QString> perform(const Action& action);
+    const std::vector<Action>& history() const { return history_; }
+    Application& app() const { return *app_; }
+
+private:
+    void start();
+    std::optional<QString> probe(const Action& action);
+    std::optional<QString> checkRules(const Action& action, int pageBefore);
+    std::optional<QString> checkSavedFile(const QString& path) const;
+    int shownPageIndex() const;
+
+    Executor& executor_;
+    Application* app_ = nullptr;
+    int frame_;
+    QTemporaryDir saveFolder_;
+    int saves_ = 0;
+    std::vector<Action> history_;
+};
+
+// Runs `actions` random actions for the frame from `seed`. On a broken rule returns the
+// report: the seed, the rule and the shortest action sequence that still breaks it.
+std::optional<QString> randomWalk(Executor& executor, int frame, unsigned seed, int actions);
+
+}  // namespace korvalde::walk
