@@ -1,7 +1,7 @@
 // action-times: runs scenario files in one process, against the core or (--gui) through
-// the real widgets, and times every user action in them. Prints the slowest actions and
-// the longest one as `action_max_ms: VALUE`. For the benchmark only; the scenario tool
-// proper checks the same files.
+// the real widgets, and times every user action in them. Prints one line per action:
+// "MILLISECONDS ms FILE:LINE VERB TARGET (N paints)". For the benchmark only; the scenario
+// tool proper checks the same files.
 
 #include "runner.h"
 #include "scenario.h"
@@ -20,11 +20,6 @@
 namespace {
 
 using namespace korvalde;
-
-constexpr size_t kSlowestShown = 5;
-// What one action may take: the core answers at once, the widgets within one frame.
-constexpr double kCoreBudgetMs = 1;
-constexpr double kWidgetBudgetMs = 16;
 
 QStringList scenarioFiles(const QStringList &paths)
 {
@@ -88,27 +83,8 @@ int run(const QStringList &files, bool gui)
         std::fprintf(stderr, "action-times: %d scenarios failed, %zu actions timed\n", failed, times.size());
         return 1;
     }
-    std::sort(times.begin(), times.end(),
-              [](const bench::ActionTime &a, const bench::ActionTime &b) { return a.milliseconds > b.milliseconds; });
-    for (size_t i = 0; i < std::min(kSlowestShown, times.size()); ++i)
-        std::printf("slowest: %.3f ms %s (%d paints)\n", times[i].milliseconds, qUtf8Printable(times[i].where),
-                    times[i].paints);
-    if (qEnvironmentVariableIsSet("ACTION_TIMES_ALL")) {
-        for (const bench::ActionTime &each : times)
-            std::printf("each: %.3f ms %s (%d paints)\n", each.milliseconds, qUtf8Printable(each.where), each.paints);
-    }
-    const double budget = gui ? kWidgetBudgetMs : kCoreBudgetMs;
-    const auto overBudget = std::count_if(
-        times.begin(), times.end(), [budget](const bench::ActionTime &each) { return each.milliseconds >= budget; });
-    // Saving waits for the disk (the file is synced before it replaces the old one).
-    const auto slowestInMemory = std::find_if(times.begin(), times.end(), [](const bench::ActionTime &each) {
-        return !each.where.contains(QLatin1String(" save"));
-    });
-    std::printf("actions: %zu\n", times.size());
-    std::printf("actions_over_budget: %td (budget %.0f ms)\n", overBudget, budget);
-    if (slowestInMemory != times.end())
-        std::printf("action_max_without_save_ms: %.3f\n", slowestInMemory->milliseconds);
-    std::printf("action_max_ms: %.3f\n", times.front().milliseconds);
+    for (const bench::ActionTime &each : times)
+        std::printf("%.4f ms %s (%d paints)\n", each.milliseconds, qUtf8Printable(each.where), each.paints);
     return 0;
 }
 
