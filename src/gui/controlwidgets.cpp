@@ -36,23 +36,33 @@ protected:
     void nextCheckState() override {}
 };
 
-// A field only the program writes: it never takes the focus and is never narrower than
-// its text, so every value reads fully.
-class DisplayField : public QLineEdit {
+// A single-line field never narrower than its text, so every value and the name the
+// program proposes read fully; room for `minimumLetters` letters when it is short.
+class TextFittingField : public QLineEdit {
 public:
-    explicit DisplayField(QWidget *parent = nullptr) : QLineEdit(parent)
+    explicit TextFittingField(int minimumLetters) : minimumLetters_(minimumLetters) {}
+
+    QSize sizeHint() const override
+    {
+        const QFontMetrics metrics = fontMetrics();
+        const int wanted = std::max(metrics.horizontalAdvance(text()),
+                                    metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
+        return {wanted + 16, QLineEdit::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    int minimumLetters_;
+};
+
+// A field only the program writes: it never takes the focus.
+class DisplayField : public TextFittingField {
+public:
+    DisplayField() : TextFittingField(5)
     {
         setReadOnly(true);
         setFocusPolicy(Qt::NoFocus);
     }
-
-    QSize sizeHint() const override
-    {
-        const int wanted =
-            std::max(fontMetrics().horizontalAdvance(text()), fontMetrics().horizontalAdvance(QStringLiteral("XXXXX")));
-        return {wanted + 16, QLineEdit::sizeHint().height()};
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
 // A multi-line field only the program writes: as tall as its text needs at its width,
@@ -109,6 +119,9 @@ Qt::CheckState toQt(CheckState state)
     return Qt::Unchecked;
 }
 
+// Room a field the user types into offers before its text scrolls.
+constexpr int kEditFieldLetters = 12;
+
 QAbstractButton *reportingClicks(QAbstractButton *button, const UserInput &input, const QString &name)
 {
     QObject::connect(button, &QAbstractButton::clicked, button, [input, name] { input.click(name); });
@@ -135,7 +148,7 @@ QWidget *createWidget(const Control &control, const UserInput &input)
         return reportingClicks(button, input, name);
     }
     case ControlKind::EditField: {
-        auto *field = new QLineEdit;
+        auto *field = new TextFittingField(kEditFieldLetters);
         QObject::connect(field, &QLineEdit::textEdited, field,
                          [input, name](const QString &text) { input.type(name, text); });
         return field;

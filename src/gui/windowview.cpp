@@ -21,7 +21,6 @@ WindowView::WindowView(const Window &window, const UserInput &input) : content_(
     }
     layOutRows(*content_, placed);
     nameFieldsByTheirCaptions(window);
-    orderTabStops(window);
     buildMenus(window, input);
 }
 
@@ -36,12 +35,6 @@ bool takesTypedOrPickedValue(ControlKind kind)
 {
     return kind == ControlKind::TextField || kind == ControlKind::TextArea || kind == ControlKind::EditField ||
            kind == ControlKind::ComboBox;
-}
-
-bool isTabStop(ControlKind kind)
-{
-    return kind == ControlKind::CheckBox || kind == ControlKind::OptionButton || kind == ControlKind::Button ||
-           kind == ControlKind::EditField || kind == ControlKind::ComboBox;
 }
 
 } // namespace
@@ -64,21 +57,6 @@ void WindowView::nameFieldsByTheirCaptions(const Window &window)
                 name = frame->text().trimmed();
         if (QWidget *shown = widget(control->name()))
             shown->setAccessibleName(name.isEmpty() ? control->name() : name);
-    }
-}
-
-// Tab walks the controls the user can work in the order they are laid out, row by row,
-// whatever order the frames were built in.
-void WindowView::orderTabStops(const Window &window)
-{
-    QWidget *previous = nullptr;
-    for (const auto &control : window.controls()) {
-        QWidget *shown = widget(control->name());
-        if (shown == nullptr || !isTabStop(control->kind()))
-            continue;
-        if (previous != nullptr)
-            QWidget::setTabOrder(previous, shown);
-        previous = shown;
     }
 }
 

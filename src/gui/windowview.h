@@ -27,7 +27,6 @@ public:
 
 private:
     void nameFieldsByTheirCaptions(const Window &window);
-    void orderTabStops(const Window &window);
     void buildMenus(const Window &window, const UserInput &input);
 
     QPointer<QWidget> content_;
