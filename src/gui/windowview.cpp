@@ -20,6 +20,10 @@ WindowView::WindowView(const Window &window, const UserInput &input) : content_(
         }
     }
     layOutRows(*content_, placed);
+    // Only now that they sit in the page can the widgets be shown; Qt would otherwise show
+    // them a moment later, after the page has been measured without them.
+    for (const PlacedWidget &widget : placed)
+        syncWidget(*widget.widget, *widget.control, ControlProperty::Visible);
     nameFieldsByTheirCaptions(window);
     buildMenus(window, input);
 }
