@@ -51,18 +51,30 @@ UserInput Frontend::inputFor(const QString &window)
 {
     UserInput input;
     input.click = [this, window](const QString &control) {
-        warnIfRefused(app_->userClick(window, control));
-        resync(window, control);
+        runUserAction(window, control, [&] { return app_->userClick(window, control); });
     };
     input.pick = [this, window](const QString &control, const QString &entry) {
-        warnIfRefused(app_->userPick(window, control, entry));
-        resync(window, control);
+        runUserAction(window, control, [&] { return app_->userPick(window, control, entry); });
     };
     input.type = [this, window](const QString &control, const QString &text) {
-        warnIfRefused(app_->userType(window, control, text));
-        resync(window, control);
+        runUserAction(window, control, [&] { return app_->userType(window, control, text); });
     };
     return input;
+}
+
+void Frontend::runUserAction(const QString &window, const QString &control, const std::function<QString()> &action)
+{
+    std::vector<QWidget *> shownWindows;
+    if (mainWindow_->isVisible())
+        shownWindows.push_back(mainWindow_.get());
+    for (const auto &[_, shown] : windows_) {
+        if (shown.window != nullptr && shown.window->isWindow() && shown.window->isVisible())
+            shownWindows.push_back(shown.window);
+    }
+    layoutBatch_.emplace(shownWindows);
+    warnIfRefused(action());
+    resync(window, control);
+    layoutBatch_.reset();
 }
 
 void Frontend::resync(const QString &windowName, const QString &controlName)
@@ -81,7 +93,7 @@ void Frontend::resync(const QString &windowName, const QString &controlName)
 void Frontend::resyncCombos()
 {
     for (const auto &[window, shown] : windows_)
-        shown.view->syncComboItems(*window);
+        shown.view->syncComboItems();
 }
 
 const Frontend::Shown *Frontend::shownOf(const QString &windowName) const
@@ -91,15 +103,32 @@ const Frontend::Shown *Frontend::shownOf(const QString &windowName) const
     return found == windows_.end() ? nullptr : &found->second;
 }
 
-QWidget *Frontend::widget(const QString &window, const QString &control) const
+const Frontend::Shown *Frontend::built(const QString &window) const
 {
     const Shown *shown = shownOf(window);
+    if (shown != nullptr)
+        build(*shown);
+    return shown;
+}
+
+void Frontend::build(const Shown &shown) const
+{
+    if (shown.view->isBuilt())
+        return;
+    shown.view->build();
+    if (auto *dialog = dynamic_cast<DialogWindow *>(shown.window.data()))
+        dialog->makeOkTheDefault();
+}
+
+QWidget *Frontend::widget(const QString &window, const QString &control) const
+{
+    const Shown *shown = built(window);
     return shown == nullptr ? nullptr : shown->view->widget(control);
 }
 
 QAction *Frontend::action(const QString &window, const QString &control) const
 {
-    const Shown *shown = shownOf(window);
+    const Shown *shown = built(window);
     return shown == nullptr ? nullptr : shown->view->action(control);
 }
 
@@ -158,7 +187,10 @@ void Frontend::windowDiscarded(Window &window)
 
 void Frontend::showWindow(const Window &window)
 {
-    QWidget *shell = windows_.at(&window).window;
+    const Shown &shown = windows_.at(&window);
+    if (window.isShown())
+        build(shown);
+    QWidget *shell = shown.window;
     if (window.kind() == WindowKind::Dialog) {
         shell->setVisible(window.isShown());
         if (window.isShown()) {
@@ -186,7 +218,9 @@ void Frontend::updateMainWindow()
     // main window stays where it is; only the end of the program closes it.
     if (frontPage_ == nullptr)
         return;
-    QWidget *page = windows_.at(frontPage_).window;
+    const Shown &shown = windows_.at(frontPage_);
+    build(shown);
+    QWidget *page = shown.window;
     if (mainWindow_->pages().currentWidget() != page)
         bringToFront(*page);
     mainWindow_->setWindowTitle(frontPage_->title());
@@ -200,6 +234,8 @@ void Frontend::updateMainWindow()
 // so the sizes change while the old page is still in front.
 void Frontend::bringToFront(QWidget &page)
 {
+    // The window takes its new size at once; the new page is laid out with it.
+    layoutBatch_.reset();
     QStackedWidget &pages = mainWindow_->pages();
     for (int i = 0; i < pages.count(); ++i) {
         const auto policy = pages.widget(i) == &page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
@@ -226,7 +262,7 @@ void Frontend::windowChanged(Window &window, WindowProperty property)
             mainWindow_->setWindowTitle(window.title());
         break;
     case WindowProperty::Shown:
-        found->second.view->syncComboItems(window);
+        found->second.view->syncComboItems();
         showWindow(window);
         break;
     case WindowProperty::Enabled:
@@ -256,6 +292,8 @@ void Frontend::programEnded()
 
 void Frontend::showMessage(const MessageBox &message)
 {
+    // The user sees the page behind the box as it is now.
+    layoutBatch_.reset();
     QMessageBox box(mainWindow_.get());
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral("Korvalde") : message.title);
     box.setText(message.text);
@@ -270,6 +308,7 @@ void Frontend::showMessage(const MessageBox &message)
 
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
+    layoutBatch_.reset();
     QFileDialog dialog(mainWindow_.get());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layoutbatch.h"
 #include "model/application.h"
 #include "shellwindows.h"
 #include "windowview.h"
@@ -34,10 +35,12 @@ public:
     void attach(Application &app);
 
     MainWindow &mainWindow() const { return *mainWindow_; }
-    // The widget or menu action of a control of a loaded window, or null.
+    // The widget or menu action of a control of a loaded window, or null. A window's
+    // widgets are built when it is first shown; asking for one builds them earlier.
     QWidget *widget(const QString &window, const QString &control) const;
     QAction *action(const QString &window, const QString &control) const;
     // The window's own widget: the page in the stack or the dialog; null if not loaded.
+    // Until the window is first shown or one of its widgets is asked for, it is empty.
     QWidget *windowWidget(const QString &window) const;
     // Does the user see the window: the page in front of the shown main window, or an
     // open dialog.
@@ -66,9 +69,14 @@ private:
     };
 
     UserInput inputFor(const QString &window);
-    // After a user action: the core's answer decides what the widgets show.
+    // Runs a user action on the widgets; afterwards the core's answer decides what they
+    // show, laid out once.
+    void runUserAction(const QString &window, const QString &control, const std::function<QString()> &action);
     void resync(const QString &window, const QString &control);
     void resyncCombos();
+    // The widgets a window shows, built on first need.
+    const Shown *built(const QString &window) const;
+    void build(const Shown &shown) const;
     void showWindow(const Window &window);
     // Puts the shown page in front, titles the main window and hides it when no page shows.
     void updateMainWindow();
@@ -79,6 +87,8 @@ private:
     std::unique_ptr<MainWindow> mainWindow_;
     std::map<const Window *, Shown> windows_;
     const Window *frontPage_ = nullptr;
+    // Held during a user action on the widgets; let go before a modal dialog runs.
+    std::optional<LayoutBatch> layoutBatch_;
     QString lastSaveFolder_;
     MessageRunner runMessage_;
     SaveRunner runSave_;

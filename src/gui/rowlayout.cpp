@@ -25,7 +25,7 @@ int rowHeight(const Row &row)
 {
     int height = 0;
     for (const PlacedWidget &placed : row) {
-        if (placed.control->isVisible())
+        if (placed.shownByDesign)
             height = std::max(height, placed.widget->sizeHint().height());
     }
     return height == 0 ? 0 : height + kRowSpacing;

@@ -11,13 +11,16 @@ namespace korvalde::gui {
 struct PlacedWidget {
     const Control *control;
     QWidget *widget;
+    // Shown as the window was designed, before it was first loaded: the layout is the
+    // window's own and does not depend on the moment its widgets are built.
+    bool shownByDesign;
 };
 
 // Lays the widgets out by their controls' placement, in layout order: each parent (the
 // window or a frame) holds rows, a control that is not on the same row starts a new one.
 // The window's rows stand top-left, so every page puts its first frame at the same spot;
-// a frame's rows form a grid, and a frame too tall for the screen continues its rows in
-// further columns to the right.
+// a frame's rows form a grid, and a frame too tall for the screen with the controls shown
+// by design continues its rows in further columns to the right.
 void layOutRows(QWidget &content, const std::vector<PlacedWidget> &widgets);
 
 } // namespace korvalde::gui

@@ -28,9 +28,12 @@ DialogWindow::DialogWindow(QWidget *content, QWidget *owner) : QDialog(owner)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
-    // Enter confirms with the dialog's OK button wherever the focus is; Escape is the
-    // user's close, which the dialogs take as their cancel.
-    for (auto *button : content->findChildren<QPushButton *>()) {
+}
+
+// Escape is the user's close, which the dialogs take as their cancel (see reject).
+void DialogWindow::makeOkTheDefault()
+{
+    for (auto *button : findChildren<QPushButton *>()) {
         if (QString(button->text()).remove('&') == QLatin1String("OK"))
             button->setDefault(true);
     }

@@ -32,6 +32,9 @@ public:
     DialogWindow(QWidget *content, QWidget *owner);
 
     void onUserClose(std::function<void()> operation) { userClose_ = std::move(operation); }
+    // Enter confirms with the dialog's OK button wherever the focus is; call once the
+    // content holds its buttons.
+    void makeOkTheDefault();
     void reject() override;
 
 protected:

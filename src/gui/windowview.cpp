@@ -9,23 +9,36 @@
 
 namespace korvalde::gui {
 
-WindowView::WindowView(const Window &window, const UserInput &input) : content_(new QWidget)
+WindowView::WindowView(const Window &window, UserInput input)
+    : window_(window), input_(std::move(input)), content_(new QWidget)
 {
     content_->setObjectName(window.name());
-    std::vector<PlacedWidget> placed;
     for (const auto &control : window.controls()) {
-        if (QWidget *widget = createControlWidget(*control, input)) {
+        if (control->isVisible())
+            shownByDesign_.insert(control->name());
+    }
+}
+
+void WindowView::build()
+{
+    if (built_)
+        return;
+    built_ = true;
+    std::vector<PlacedWidget> placed;
+    for (const auto &control : window_.controls()) {
+        if (QWidget *widget = createControlWidget(*control, input_)) {
             widgets_.insert(control->name(), widget);
-            placed.push_back({control.get(), widget});
+            placed.push_back({control.get(), widget, shownByDesign_.contains(control->name())});
         }
     }
     layOutRows(*content_, placed);
+    shownByDesign_.clear();
     // Only now that they sit in the page can the widgets be shown; Qt would otherwise show
     // them a moment later, after the page has been measured without them.
     for (const PlacedWidget &widget : placed)
         syncWidget(*widget.widget, *widget.control, ControlProperty::Visible);
-    nameFieldsByTheirCaptions(window);
-    buildMenus(window, input);
+    nameFieldsByTheirCaptions();
+    buildMenus();
 }
 
 namespace {
@@ -46,10 +59,10 @@ bool takesTypedOrPickedValue(ControlKind kind)
 // A field has no caption of its own; a screen reader calls it by the caption that stands
 // before it in its frame ("DP:" for the DP field, "Gewichtsreduzierung" for its list), or
 // by the frame's caption.
-void WindowView::nameFieldsByTheirCaptions(const Window &window)
+void WindowView::nameFieldsByTheirCaptions()
 {
     QHash<QString, QString> lastCaption;
-    for (const auto &control : window.controls()) {
+    for (const auto &control : window_.controls()) {
         const QString parent = control->placement().parent;
         if (showsOwnCaption(control->kind()) && !control->text().trimmed().isEmpty())
             lastCaption.insert(parent, control->text().trimmed());
@@ -57,7 +70,7 @@ void WindowView::nameFieldsByTheirCaptions(const Window &window)
             continue;
         QString name = lastCaption.value(parent);
         if (name.isEmpty())
-            if (const Control *frame = window.find(parent))
+            if (const Control *frame = window_.find(parent))
                 name = frame->text().trimmed();
         if (QWidget *shown = widget(control->name()))
             shown->setAccessibleName(name.isEmpty() ? control->name() : name);
@@ -66,11 +79,11 @@ void WindowView::nameFieldsByTheirCaptions(const Window &window)
 
 // Menu items without a parent are the menus of the window's own menu bar; the others are
 // the entries of the menu they name.
-void WindowView::buildMenus(const Window &window, const UserInput &input)
+void WindowView::buildMenus()
 {
     QMenuBar *menuBar = nullptr;
     QHash<QString, QMenu *> menus;
-    for (const auto &control : window.controls()) {
+    for (const auto &control : window_.controls()) {
         if (control->kind() != ControlKind::MenuItem)
             continue;
         const QString name = control->name();
@@ -88,7 +101,7 @@ void WindowView::buildMenus(const Window &window, const UserInput &input)
             action = menu->menuAction();
         }
         action->setObjectName(name);
-        QObject::connect(action, &QAction::triggered, action, [input, name] { input.click(name); });
+        QObject::connect(action, &QAction::triggered, action, [input = input_, name] { input.click(name); });
         syncAction(*action, *control);
         actions_.insert(name, action);
     }
@@ -102,9 +115,11 @@ void WindowView::sync(const Control &control, ControlProperty property)
         syncAction(*menuAction, control);
 }
 
-void WindowView::syncComboItems(const Window &window)
+void WindowView::syncComboItems()
 {
-    for (const auto &control : window.controls()) {
+    if (!built_)
+        return;
+    for (const auto &control : window_.controls()) {
         if (control->kind() == ControlKind::ComboBox)
             sync(*control, ControlProperty::Text);
     }

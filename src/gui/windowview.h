@@ -6,29 +6,40 @@
 #include <QAction>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
 namespace korvalde::gui {
 
-// The widgets of one core window: built once from its controls, then kept in line with
-// every change the core reports. The content widget is handed to a page stack or dialog.
+// The widgets of one core window, kept in line with every change the core reports. The
+// content widget exists from the start and is handed to a page stack or dialog; the
+// widgets inside it are built only when first needed, from the controls' state then.
 class WindowView {
 public:
-    WindowView(const Window &window, const UserInput &input);
+    WindowView(const Window &window, UserInput input);
 
     QWidget *content() const { return content_; }
+    bool isBuilt() const { return built_; }
+    // Builds the widgets, unless they are built already.
+    void build();
+
+    // Null until the widgets are built.
     QWidget *widget(const QString &control) const { return widgets_.value(control); }
     QAction *action(const QString &control) const { return actions_.value(control); }
 
     void sync(const Control &control, ControlProperty property);
     // Lists can be filled without a notice from the core; this re-reads them.
-    void syncComboItems(const Window &window);
+    void syncComboItems();
 
 private:
-    void nameFieldsByTheirCaptions(const Window &window);
-    void buildMenus(const Window &window, const UserInput &input);
+    void nameFieldsByTheirCaptions();
+    void buildMenus();
 
+    const Window &window_;
+    UserInput input_;
+    QSet<QString> shownByDesign_; // the controls shown before the window was first loaded
+    bool built_ = false;
     QPointer<QWidget> content_;
     QHash<QString, QWidget *> widgets_;
     QHash<QString, QAction *> actions_;
