@@ -37,7 +37,9 @@ protected:
 };
 
 // A single-line field never narrower than its text, so every value and the name the
-// program proposes read fully; room for `minimumLetters` letters when it is short.
+// program proposes read fully; room for `minimumLetters` letters when it is short. It
+// keeps the width of its widest text so far: a value that gets shorter again does not
+// make the page move under the user's pointer.
 class TextFittingField : public QLineEdit {
 public:
     explicit TextFittingField(int minimumLetters) : minimumLetters_(minimumLetters) {}
@@ -47,12 +49,23 @@ public:
         const QFontMetrics metrics = fontMetrics();
         const int wanted = std::max(metrics.horizontalAdvance(text()),
                                     metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
-        return {wanted + 16, QLineEdit::sizeHint().height()};
+        widest_ = std::max(widest_, wanted);
+        return {widest_ + 16, QLineEdit::sizeHint().height()};
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        // Measured anew in another font.
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            widest_ = 0;
+        QLineEdit::changeEvent(event);
+    }
+
 private:
     int minimumLetters_;
+    mutable int widest_ = 0;
 };
 
 // A field only the program writes: it never takes the focus.
@@ -188,6 +201,13 @@ void syncComboItems(QComboBox &combo, const Control &control)
     }
 }
 
+// A new text that fits the widget's size leaves the page's layout alone.
+void remeasureIfResized(QWidget &widget, QSize sizeBefore)
+{
+    if (widget.sizeHint() != sizeBefore)
+        widget.updateGeometry();
+}
+
 void syncText(QWidget &widget, const Control &control)
 {
     const QString &text = control.text();
@@ -197,14 +217,16 @@ void syncText(QWidget &widget, const Control &control)
     } else if (auto *field = qobject_cast<QLineEdit *>(&widget)) {
         // Rewriting an unchanged text would throw the typing user's cursor to the end.
         if (field->text() != text) {
+            const QSize before = field->sizeHint();
             field->setText(text);
             field->setCursorPosition(0);
-            field->updateGeometry();
+            remeasureIfResized(*field, before);
         }
     } else if (auto *area = qobject_cast<QPlainTextEdit *>(&widget)) {
         if (area->toPlainText() != text) {
+            const QSize before = area->sizeHint();
             area->setPlainText(text);
-            area->updateGeometry();
+            remeasureIfResized(*area, before);
         }
     } else if (auto *combo = qobject_cast<QComboBox *>(&widget)) {
         syncComboItems(*combo, control);

@@ -1,8 +1,20 @@
 #include "layoutbatch.h"
 
-#include <QCoreApplication>
+#include <algorithm>
 
 namespace korvalde::gui {
+
+namespace {
+
+int depthOf(const QLayout &layout)
+{
+    int depth = 0;
+    for (const QWidget *widget = layout.parentWidget(); widget != nullptr; widget = widget->parentWidget())
+        ++depth;
+    return depth;
+}
+
+} // namespace
 
 LayoutBatch::LayoutBatch(const std::vector<QWidget *> &windows)
 {
@@ -15,6 +27,9 @@ LayoutBatch::LayoutBatch(const std::vector<QWidget *> &windows)
             }
         }
     }
+    // Inner widgets first: a widget's size tells its parent's layout what room it needs.
+    std::stable_sort(held_.begin(), held_.end(),
+                     [](const QPointer<QLayout> &a, const QPointer<QLayout> &b) { return depthOf(*a) > depthOf(*b); });
 }
 
 LayoutBatch::~LayoutBatch()
@@ -23,10 +38,13 @@ LayoutBatch::~LayoutBatch()
         if (layout != nullptr)
             layout->setEnabled(true);
     }
-    // Every layout that changed asked to be laid out again; do it now, before anything is
-    // painted in between.
-    if (!held_.empty())
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // Every layout that changed is laid out again now, inner ones before the outer ones
+    // that take their new size, so nothing is painted half laid out. One that did not
+    // change does nothing.
+    for (const QPointer<QLayout> &layout : held_) {
+        if (layout != nullptr)
+            layout->activate();
+    }
 }
 
 } // namespace korvalde::gui
