@@ -62,16 +62,21 @@ UserInput Frontend::inputFor(const QString &window)
     return input;
 }
 
-void Frontend::runUserAction(const QString &window, const QString &control, const std::function<QString()> &action)
+std::vector<QWidget *> Frontend::shownWindows() const
 {
-    std::vector<QWidget *> shownWindows;
+    std::vector<QWidget *> windows;
     if (mainWindow_->isVisible())
-        shownWindows.push_back(mainWindow_.get());
+        windows.push_back(mainWindow_.get());
     for (const auto &[_, shown] : windows_) {
         if (shown.window != nullptr && shown.window->isWindow() && shown.window->isVisible())
-            shownWindows.push_back(shown.window);
+            windows.push_back(shown.window);
     }
-    layoutBatch_.emplace(shownWindows);
+    return windows;
+}
+
+void Frontend::runUserAction(const QString &window, const QString &control, const std::function<QString()> &action)
+{
+    layoutBatch_.emplace(shownWindows());
     warnIfRefused(action());
     resync(window, control);
     layoutBatch_.reset();
@@ -234,7 +239,9 @@ void Frontend::updateMainWindow()
 // so the sizes change while the old page is still in front.
 void Frontend::bringToFront(QWidget &page)
 {
-    // The window takes its new size at once; the new page is laid out with it.
+    // The window takes its new size at once and the new page is laid out with it; what the
+    // rest of the user action changes is laid out once at its end.
+    const bool batched = layoutBatch_.has_value();
     layoutBatch_.reset();
     QStackedWidget &pages = mainWindow_->pages();
     for (int i = 0; i < pages.count(); ++i) {
@@ -242,11 +249,17 @@ void Frontend::bringToFront(QWidget &page)
         pages.widget(i)->setSizePolicy(policy, policy);
     }
     pages.setCurrentWidget(&page);
-    for (QLayout *layout : page.findChildren<QLayout *>())
-        layout->invalidate();
+    {
+        // Laid out inner frames first as the batch lets go, before anything is painted.
+        const LayoutBatch pageLayouts({&page});
+        for (QLayout *layout : page.findChildren<QLayout *>())
+            layout->invalidate();
+    }
     mainWindow_->layout()->invalidate();
     mainWindow_->layout()->activate();
     mainWindow_->resize(mainWindow_->sizeHint());
+    if (batched)
+        layoutBatch_.emplace(shownWindows());
 }
 
 void Frontend::windowChanged(Window &window, WindowProperty property)

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace korvalde::gui {
 
@@ -73,6 +74,8 @@ private:
     // show, laid out once.
     void runUserAction(const QString &window, const QString &control, const std::function<QString()> &action);
     void resync(const QString &window, const QString &control);
+    // The main window, if shown, and the open dialogs.
+    std::vector<QWidget *> shownWindows() const;
     void resyncCombos();
     // The widgets a window shows, built on first need.
     const Shown *built(const QString &window) const;
