@@ -7,6 +7,7 @@
 #include "dialoganswers.h"
 #include "frontend.h"
 #include "guimirror.h"
+#include "guimodalwatch.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -77,8 +78,17 @@ public:
     {
         shutDown();
         frontend_ = std::make_unique<gui::Frontend>();
-        frontend_->setMessageRunner([](QMessageBox &box) { gui::runAndConfirm(box); });
-        frontend_->setSaveRunner([this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_); });
+        frontend_->setMessageRunner([this](QMessageBox &box) {
+            modalWatch_.setAnswering(true);
+            gui::runAndConfirm(box);
+            modalWatch_.setAnswering(false);
+        });
+        frontend_->setSaveRunner([this](QFileDialog &dialog) {
+            modalWatch_.setAnswering(true);
+            std::optional<QString> answer = gui::runAndAnswer(dialog, saveAnswer_);
+            modalWatch_.setAnswering(false);
+            return answer;
+        });
         // The walk learns of the end from the program and starts it afresh.
         frontend_->setEndHandler([] {});
         app_ = std::make_unique<Application>(*frontend_, createWindow, windowNames());
@@ -167,6 +177,8 @@ public:
     {
         if (!disagreement_.isEmpty())
             return disagreement_;
+        if (!modalWatch_.unanswered().isEmpty())
+            return "a modal window nobody answers opened: " + modalWatch_.unanswered();
         if (!warnings_.isEmpty())
             return "the front end warned: " + warnings_.join(" / ");
         return walk::mirrorMismatch(*app_, *frontend_);
@@ -181,6 +193,7 @@ private:
         settle();
         warnings_.clear();
         disagreement_.clear();
+        modalWatch_.clear();
     }
 
     // Why the user could not reach the control now. Where the widgets and the program
@@ -228,6 +241,7 @@ private:
     std::unique_ptr<Application> app_;
     std::optional<QString> saveAnswer_;
     QStringList warnings_;
+    ModalWatch modalWatch_;
     QString disagreement_;
 };
 
