@@ -9,7 +9,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace korvalde::gui {
 
@@ -33,23 +36,74 @@ protected:
     void nextCheckState() override {}
 };
 
-// A field only the program writes: it never takes the focus and is never narrower than
-// its text, so every value reads fully.
-class DisplayField : public QLineEdit {
+// A single-line field never narrower than its text, so every value and the name the
+// program proposes read fully; room for `minimumLetters` letters when it is short.
+class TextFittingField : public QLineEdit {
 public:
-    explicit DisplayField(QWidget *parent = nullptr) : QLineEdit(parent)
+    explicit TextFittingField(int minimumLetters) : minimumLetters_(minimumLetters) {}
+
+    QSize sizeHint() const override
+    {
+        const QFontMetrics metrics = fontMetrics();
+        const int wanted = std::max(metrics.horizontalAdvance(text()),
+                                    metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
+        return {wanted + 16, QLineEdit::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    int minimumLetters_;
+};
+
+// A field only the program writes: it never takes the focus.
+class DisplayField : public TextFittingField {
+public:
+    DisplayField() : TextFittingField(5)
     {
         setReadOnly(true);
         setFocusPolicy(Qt::NoFocus);
     }
+};
+
+// A multi-line field only the program writes: as tall as its text needs at its width,
+// two lines at least and a dozen at most (it scrolls beyond), so a short notice does not
+// stand in an empty box and a long list stays readable.
+class DisplayArea : public QPlainTextEdit {
+public:
+    explicit DisplayArea(QWidget *parent = nullptr) : QPlainTextEdit(parent)
+    {
+        setReadOnly(true);
+        setFocusPolicy(Qt::NoFocus);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    }
 
     QSize sizeHint() const override
     {
-        const int wanted =
-            std::max(fontMetrics().horizontalAdvance(text()), fontMetrics().horizontalAdvance(QStringLiteral("XXXXX")));
-        return {wanted + 16, QLineEdit::sizeHint().height()};
+        const QFontMetrics metrics = fontMetrics();
+        int widestLine = 0;
+        for (const QString &line : toPlainText().split('\n'))
+            widestLine = std::max(widestLine, metrics.horizontalAdvance(line));
+        const int margins = 2 * (frameWidth() + static_cast<int>(document()->documentMargin())) + 4;
+        const int hintWidth = std::clamp(widestLine + margins, kMinimumWidth, kWrapWidth);
+        const int wrapAt = (width() > kMinimumWidth ? width() : hintWidth) - margins;
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, std::max(wrapAt, 1), 1 << 20), Qt::TextWordWrap, toPlainText());
+        const int lines = std::clamp(wrapped.height() / metrics.lineSpacing(), 2, 12);
+        return {hintWidth, lines * metrics.lineSpacing() + margins};
     }
-    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QPlainTextEdit::resizeEvent(event);
+        // The lines the text wraps into depend on the width the layout gave.
+        if (event->oldSize().width() != width())
+            updateGeometry();
+    }
+
+private:
+    static constexpr int kMinimumWidth = 200;
+    static constexpr int kWrapWidth = 600;
 };
 
 Qt::CheckState toQt(CheckState state)
@@ -64,6 +118,9 @@ Qt::CheckState toQt(CheckState state)
     }
     return Qt::Unchecked;
 }
+
+// Room a field the user types into offers before its text scrolls.
+constexpr int kEditFieldLetters = 12;
 
 QAbstractButton *reportingClicks(QAbstractButton *button, const UserInput &input, const QString &name)
 {
@@ -91,7 +148,7 @@ QWidget *createWidget(const Control &control, const UserInput &input)
         return reportingClicks(button, input, name);
     }
     case ControlKind::EditField: {
-        auto *field = new QLineEdit;
+        auto *field = new TextFittingField(kEditFieldLetters);
         QObject::connect(field, &QLineEdit::textEdited, field,
                          [input, name](const QString &text) { input.type(name, text); });
         return field;
@@ -106,12 +163,8 @@ QWidget *createWidget(const Control &control, const UserInput &input)
     }
     case ControlKind::TextField:
         return new DisplayField;
-    case ControlKind::TextArea: {
-        auto *area = new QPlainTextEdit;
-        area->setReadOnly(true);
-        area->setFocusPolicy(Qt::NoFocus);
-        return area;
-    }
+    case ControlKind::TextArea:
+        return new DisplayArea;
     case ControlKind::Label:
         return new QLabel;
     case ControlKind::Frame:
@@ -140,6 +193,7 @@ void syncText(QWidget &widget, const Control &control)
     const QString &text = control.text();
     if (auto *button = qobject_cast<QAbstractButton *>(&widget)) {
         button->setText(text);
+        button->setAccessibleName(QString(text).remove('&'));
     } else if (auto *field = qobject_cast<QLineEdit *>(&widget)) {
         // Rewriting an unchanged text would throw the typing user's cursor to the end.
         if (field->text() != text) {
@@ -148,8 +202,10 @@ void syncText(QWidget &widget, const Control &control)
             field->updateGeometry();
         }
     } else if (auto *area = qobject_cast<QPlainTextEdit *>(&widget)) {
-        if (area->toPlainText() != text)
+        if (area->toPlainText() != text) {
             area->setPlainText(text);
+            area->updateGeometry();
+        }
     } else if (auto *combo = qobject_cast<QComboBox *>(&widget)) {
         syncComboItems(*combo, control);
         const qsizetype index = control.items().indexOf(text);
@@ -159,6 +215,7 @@ void syncText(QWidget &widget, const Control &control)
         label->setText(text);
     } else if (auto *frame = qobject_cast<QGroupBox *>(&widget)) {
         frame->setTitle(text);
+        frame->setAccessibleName(text);
     } else if (auto *picture = dynamic_cast<PictureWidget *>(&widget)) {
         picture->setPictureName(text);
     }
@@ -200,7 +257,9 @@ void syncWidget(QWidget &widget, const Control &control, ControlProperty propert
             widget.setVisible(control.isVisible());
         break;
     case ControlProperty::ToolTip:
+        // What the tooltip tells a sighted user, a screen reader reads out.
         widget.setToolTip(control.toolTip());
+        widget.setAccessibleDescription(control.toolTip());
         break;
     case ControlProperty::State:
         syncState(widget, control);

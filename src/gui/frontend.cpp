@@ -206,6 +206,8 @@ void Frontend::bringToFront(QWidget &page)
         pages.widget(i)->setSizePolicy(policy, policy);
     }
     pages.setCurrentWidget(&page);
+    for (QLayout *layout : page.findChildren<QLayout *>())
+        layout->invalidate();
     mainWindow_->layout()->invalidate();
     mainWindow_->layout()->activate();
     mainWindow_->resize(mainWindow_->sizeHint());

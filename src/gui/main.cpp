@@ -1,4 +1,5 @@
 #include "app/windowfactory.h"
+#include "appicon.h"
 #include "frontend.h"
 #include "germantranslation.h"
 #include "screenshot.h"
@@ -12,6 +13,9 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvalde"));
+    // The desktop file name lets the desktop match the windows to the installed entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvalde.Korvalde"));
+    QApplication::setWindowIcon(gui::applicationIcon());
     gui::installGermanTranslation(application);
 
     gui::Frontend frontend;

@@ -47,18 +47,28 @@ std::vector<Rows> splitIntoColumns(const Rows &rows)
     return columns;
 }
 
+// Frames and text areas take the whole width; a row's last field reaches to the end of
+// the widest row, so fields line up with it without stretching over the whole window.
+bool fillsWidth(ControlKind kind)
+{
+    return kind == ControlKind::Frame || kind == ControlKind::TextArea;
+}
+
 QGridLayout *gridOf(const Rows &rows)
 {
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(kRowSpacing);
     int widest = 0;
+    for (const Row &row : rows)
+        widest = std::max(widest, static_cast<int>(row.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const Row &row = rows[r];
         for (int c = 0; c < static_cast<int>(row.size()); ++c) {
-            const bool last = c + 1 == static_cast<int>(row.size());
-            grid->addWidget(row[c].widget, r, c, 1, last ? -1 : 1);
+            int span = 1;
+            if (c + 1 == static_cast<int>(row.size()))
+                span = fillsWidth(row[c].control->kind()) ? -1 : widest - c;
+            grid->addWidget(row[c].widget, r, c, 1, span);
         }
-        widest = std::max(widest, static_cast<int>(row.size()));
     }
     // An empty last column takes the spare width, so the controls keep to the left.
     grid->setColumnStretch(widest, 1);

@@ -11,6 +11,8 @@ namespace korvalde::gui {
 
 namespace {
 
+constexpr int kSettleMilliseconds = 200;
+
 bool clickAsUser(Frontend &frontend, const QString &address)
 {
     const QString window = address.section('.', 0, 0);
@@ -44,7 +46,9 @@ bool takeScreenshot(Frontend &frontend, const QStringList &clicks, const QString
         if (!clickAsUser(frontend, address))
             return false;
     }
-    QCoreApplication::sendPostedEvents();
+    // Let the layouts settle as the running program's event loop would: each nested
+    // layout that changed asks its parent to re-measure in an event of its own.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kSettleMilliseconds);
     bool saved = frontend.mainWindow().grab().save(path);
     for (QWidget *dialog : frontend.mainWindow().findChildren<QDialog *>()) {
         if (dialog->isVisible())

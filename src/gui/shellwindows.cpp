@@ -1,6 +1,7 @@
 #include "shellwindows.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace korvalde::gui {
@@ -27,6 +28,20 @@ DialogWindow::DialogWindow(QWidget *content, QWidget *owner) : QDialog(owner)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
+    // Enter confirms with the dialog's OK button wherever the focus is; Escape is the
+    // user's close, which the dialogs take as their cancel.
+    for (auto *button : content->findChildren<QPushButton *>()) {
+        if (QString(button->text()).remove('&') == QLatin1String("OK"))
+            button->setDefault(true);
+    }
+}
+
+void DialogWindow::changeEvent(QEvent *event)
+{
+    // Wide enough that the title reads fully beside the title bar's own buttons.
+    if (event->type() == QEvent::WindowTitleChange)
+        setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtonsWidth);
+    QDialog::changeEvent(event);
 }
 
 void DialogWindow::reject()

@@ -34,7 +34,12 @@ public:
     void onUserClose(std::function<void()> operation) { userClose_ = std::move(operation); }
     void reject() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    static constexpr int kTitleBarButtonsWidth = 160;
+
     std::function<void()> userClose_;
 };
 

@@ -20,7 +20,48 @@ WindowView::WindowView(const Window &window, const UserInput &input) : content_(
         }
     }
     layOutRows(*content_, placed);
+    // Only now that they sit in the page can the widgets be shown; Qt would otherwise show
+    // them a moment later, after the page has been measured without them.
+    for (const PlacedWidget &widget : placed)
+        syncWidget(*widget.widget, *widget.control, ControlProperty::Visible);
+    nameFieldsByTheirCaptions(window);
     buildMenus(window, input);
+}
+
+namespace {
+
+bool showsOwnCaption(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::CheckBox || kind == ControlKind::OptionButton;
+}
+
+bool takesTypedOrPickedValue(ControlKind kind)
+{
+    return kind == ControlKind::TextField || kind == ControlKind::TextArea || kind == ControlKind::EditField ||
+           kind == ControlKind::ComboBox;
+}
+
+} // namespace
+
+// A field has no caption of its own; a screen reader calls it by the caption that stands
+// before it in its frame ("DP:" for the DP field, "Gewichtsreduzierung" for its list), or
+// by the frame's caption.
+void WindowView::nameFieldsByTheirCaptions(const Window &window)
+{
+    QHash<QString, QString> lastCaption;
+    for (const auto &control : window.controls()) {
+        const QString parent = control->placement().parent;
+        if (showsOwnCaption(control->kind()) && !control->text().trimmed().isEmpty())
+            lastCaption.insert(parent, control->text().trimmed());
+        if (!takesTypedOrPickedValue(control->kind()))
+            continue;
+        QString name = lastCaption.value(parent);
+        if (name.isEmpty())
+            if (const Control *frame = window.find(parent))
+                name = frame->text().trimmed();
+        if (QWidget *shown = widget(control->name()))
+            shown->setAccessibleName(name.isEmpty() ? control->name() : name);
+    }
 }
 
 // Menu items without a parent are the menus of the window's own menu bar; the others are

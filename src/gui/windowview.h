@@ -26,6 +26,7 @@ public:
     void syncComboItems(const Window &window);
 
 private:
+    void nameFieldsByTheirCaptions(const Window &window);
     void buildMenus(const Window &window, const UserInput &input);
 
     QPointer<QWidget> content_;

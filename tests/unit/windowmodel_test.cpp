@@ -30,6 +30,8 @@ struct World {
                 // The window is discarded but still alive while its own operation runs.
                 log << "after discard " + w["field"].text();
             });
+            w.add("box", ControlKind::Frame, "Box");
+            w.add("inner", ControlKind::CheckBox, "Inner", {"box"});
             w.add("a", ControlKind::OptionButton, "A", {"group"});
             w.add("b", ControlKind::OptionButton, "B", {"group"});
             first.onClick([this, &first, &second] {
@@ -124,6 +126,22 @@ TEST(ClickSemantics, TheUserCannotReachHiddenOrDisabledControls)
     world.app.end();
     EXPECT_NE(world.app.userClick("Main", "second"), "");
     EXPECT_TRUE(world.platform.ended);
+}
+
+TEST(ClickSemantics, AFrameThatIsHiddenOrDisabledTakesItsControlsOutOfReach)
+{
+    World world;
+    Window &main = world.app.window("Main");
+    main.setShown(true);
+    main["box"].setEnabled(false);
+    EXPECT_NE(world.app.userClick("Main", "inner"), "");
+    main["box"].setEnabled(true);
+    main["box"].setVisible(false);
+    EXPECT_NE(world.app.userClick("Main", "inner"), "");
+    EXPECT_TRUE(main["inner"].isUnchecked());
+    main["box"].setVisible(true);
+    EXPECT_EQ(world.app.userClick("Main", "inner"), "");
+    EXPECT_TRUE(main["inner"].isChecked());
 }
 
 TEST(WindowLifetime, CreatedOnFirstTouchAndLoadedOnce)

@@ -4,9 +4,13 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace korvalde {
+
+// What a page passes on to the next one before the sheet follows (used mounts and the like).
+using HandOver = std::function<void(const Window &page, Window &next)>;
 
 struct WizardPageLayout {
     QString name;
@@ -18,6 +22,10 @@ struct WizardPageLayout {
     QString snwPlaceholder;
     QString backButton;
     QString forwardButton;
+    QString previousPage;
+    QString nextPage;
+    bool handsOnType;  // pages 4 and 5 hand on everything but `typ`
+    HandOver handOver; // may be empty
 };
 
 // A page from 2 to 5 in its layout state: the stat panel on the left, the options frame
@@ -25,7 +33,13 @@ struct WizardPageLayout {
 // options into `optionsFrame` afterwards; the buttons stay last in the layout.
 std::unique_ptr<Window> newWizardPage(Application &app, const WizardPageLayout &layout);
 
-// Adds the back and forward buttons; call after the options, so they come last.
+// Adds the back and forward buttons with their steps; call after the options, so they
+// come last. `layout` must outlive the page.
 void addWizardButtons(Window &page, const WizardPageLayout &layout);
+
+// The forward step of pages 2 to 5: places `next` where the page stands (creating it on
+// first touch), hands over, rebuilds the modifications list up to this page, copies the
+// sheet's `fields` in their order and shows `next` in place of the page.
+void stepForward(Window &page, const QString &next, const QStringList &fields, const HandOver &handOver = {});
 
 } // namespace korvalde

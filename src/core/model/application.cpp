@@ -143,7 +143,7 @@ QString Application::whyUnreachable(const QString &windowName, const QString &co
         return QStringLiteral("window %1 has no control %2").arg(windowName, controlName);
     if (!control->isShownInLayout())
         return QStringLiteral("%1.%2 is hidden").arg(windowName, controlName);
-    if (!control->isEnabled())
+    if (!control->isEnabledInLayout())
         return QStringLiteral("%1.%2 is disabled").arg(windowName, controlName);
     return {};
 }

@@ -74,6 +74,14 @@ void Control::press()
         click_();
 }
 
+bool Control::isEnabledInLayout() const
+{
+    if (!enabled_)
+        return false;
+    const Control *parent = placement_.parent.isEmpty() ? nullptr : window_.find(placement_.parent);
+    return parent == nullptr || parent->isEnabledInLayout();
+}
+
 bool Control::isShownInLayout() const
 {
     if (!visible_)

@@ -82,6 +82,8 @@ public:
 
     // Is the control visible together with every frame it sits in?
     bool isShownInLayout() const;
+    // Is the control enabled together with every frame it sits in?
+    bool isEnabledInLayout() const;
 
 private:
     void notify(ControlProperty property);

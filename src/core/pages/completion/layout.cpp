@@ -5,14 +5,27 @@ namespace korvalde::completion {
 namespace {
 
 constexpr auto kFrame = "Frame1";
+constexpr auto kFigures = "fraWerte";
 
-void addRow(Window &page, const QList<std::pair<QString, std::pair<ControlKind, QString>>> &row)
+using Cell = std::pair<QString, std::pair<ControlKind, QString>>;
+
+void addRow(Window &page, const QString &parent, const QList<Cell> &row)
 {
     bool first = true;
     for (const auto &[name, content] : row) {
-        page.add(name, content.first, content.second, {kFrame, !first});
+        page.add(name, content.first, content.second, {parent, !first});
         first = false;
     }
+}
+
+// One column of the summary at the top: its heading over the fields it names, in a frame
+// of its own so that the heading stands over its fields however wide they are.
+void addColumn(Window &page, const QString &column, const Cell &heading, const QList<QList<Cell>> &rows)
+{
+    page.add(column, ControlKind::Frame, "", {kFrame, column != QLatin1String("fraName")});
+    addRow(page, column, {heading});
+    for (const QList<Cell> &row : rows)
+        addRow(page, column, row);
 }
 
 } // namespace
@@ -22,38 +35,32 @@ void layOut(Window &page)
     page.add(kFrame, ControlKind::Frame, "Fertigstellung");
     const auto label = ControlKind::Label;
     const auto field = ControlKind::TextField;
-    addRow(page, {{"Label1", {label, "Name"}},
-                  {"Label2", {label, "Typ"}},
-                  {"Label3", {label, "Tarnstufe"}},
-                  {"Label4", {label, "Feuermodi"}},
-                  {"Label5", {label, "Schaden"}},
-                  {"Label6", {label, "Gewicht "}},
-                  {"Label7", {label, "Munition"}}});
-    addRow(page, {{"waffenname", {ControlKind::EditField, ""}},
-                  {"typus", {field, ""}},
-                  {"trn", {field, "XX"}},
-                  {"Label8", {label, "/"}},
-                  {"trnkera", {field, ""}},
-                  {"pwr", {field, "XX"}},
-                  {"pwn", {field, "10"}},
-                  {"snw", {field, "M"}},
-                  {"gew", {field, "2,75"}},
-                  {"Label9", {label, "kg"}},
-                  {"cap", {field, "XXXXX"}},
-                  {"lmm", {field, "Streifen"}},
-                  {"Gurt", {field, "/ -"}}});
-    addRow(page, {{"Label10", {label, "(Namen eingeben)"}}});
-    addRow(page, {{"Label11", {label, "Verfügbare Halterungen:"}},
-                  {"hlt", {field, "Lauf"}},
-                  {"hlt2", {field, "Aufmontiert"}},
-                  {"hlt3", {field, "Unterlauf"}}});
-    addRow(page, {{"Label12", {label, "Rückstoßkompensation:"}}, {"kpd", {field, "0"}}});
-    addRow(page, {{"Label13", {label, "FKE: "}}, {"fke", {field, "0"}}});
-    addRow(page, {{"Label14", {label, "DP:"}}, {"dp", {field, "0"}}});
-    addRow(page,
+    addColumn(page, "fraName", {"Label1", {label, "Name"}},
+              {{{"waffenname", {ControlKind::EditField, ""}}}, {{"Label10", {label, "(Namen eingeben)"}}}});
+    addColumn(page, "fraTyp", {"Label2", {label, "Typ"}}, {{{"typus", {field, ""}}}});
+    addColumn(page, "fraTarnstufe", {"Label3", {label, "Tarnstufe"}},
+              {{{"trn", {field, "XX"}}, {"Label8", {label, "/"}}, {"trnkera", {field, ""}}}});
+    addColumn(page, "fraFeuermodi", {"Label4", {label, "Feuermodi"}}, {{{"pwr", {field, "XX"}}}});
+    // Power level and damage code side by side read as one, e.g. 9M.
+    addColumn(page, "fraSchaden", {"Label5", {label, "Schaden"}}, {{{"pwn", {field, "10"}}, {"snw", {field, "M"}}}});
+    addColumn(page, "fraGewicht", {"Label6", {label, "Gewicht "}},
+              {{{"gew", {field, "2,75"}}, {"Label9", {label, "kg"}}}});
+    addColumn(page, "fraMunition", {"Label7", {label, "Munition"}},
+              {{{"cap", {field, "XXXXX"}}, {"lmm", {field, "Streifen"}}, {"Gurt", {field, "/ -"}}}});
+    // The figures below the summary line up among themselves, not with its columns.
+    page.add(kFigures, ControlKind::Frame, "", {kFrame});
+    addRow(page, kFigures,
+           {{"Label11", {label, "Verfügbare Halterungen:"}},
+            {"hlt", {field, "Lauf"}},
+            {"hlt2", {field, "Aufmontiert"}},
+            {"hlt3", {field, "Unterlauf"}}});
+    addRow(page, kFigures, {{"Label12", {label, "Rückstoßkompensation:"}}, {"kpd", {field, "0"}}});
+    addRow(page, kFigures, {{"Label13", {label, "FKE: "}}, {"fke", {field, "0"}}});
+    addRow(page, kFigures, {{"Label14", {label, "DP:"}}, {"dp", {field, "0"}}});
+    addRow(page, kFigures,
            {{"Label15", {label, "Endgültiger Preis:"}}, {"preis", {field, "00000"}}, {"Label16", {label, "Kordo"}}});
-    addRow(page, {{"Label17", {label, "Modifikationen:"}}});
-    addRow(page, {{"Text1", {ControlKind::TextArea, "Rahmen"}}});
+    addRow(page, kFrame, {{"Label17", {label, "Modifikationen:"}}});
+    addRow(page, kFrame, {{"Text1", {ControlKind::TextArea, "Rahmen"}}});
     page.add("Zurück", ControlKind::Button, "&Zurück");
     page.add("cmdSave", ControlKind::Button, "&Speichern", {{}, true});
     page.add("Command1", ControlKind::Button, "&Neu", {{}, true});

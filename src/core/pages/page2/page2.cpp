@@ -1,30 +1,23 @@
 #include "pages/page2/page2.h"
 
-#include "app/modificationlist.h"
-#include "app/navigation.h"
 #include "app/wizardpage.h"
 #include "pages/page2/layout.h"
 #include "pages/page2/options.h"
 #include "pages/page2/profile.h"
-#include "sheet/sheet.h"
 
 namespace korvalde {
 
 namespace {
 
 const WizardPageLayout kLayout = {
-    "Form2", "\"Korvalde\" - Seite 2", "Sheet", "Werte", "Frame2", "Wahl der Komponenten", "", "Zurück1", "Weiter1",
+    "Form2",   "\"Korvalde\" - Seite 2",
+    "Sheet",   "Werte",
+    "Frame2",  "Wahl der Komponenten",
+    "",        "Zurück1",
+    "Weiter1", "Form1",
+    "Form3",   true,
+    {},
 };
-
-void goForward(Window &page)
-{
-    Application &app = page.app();
-    Window &page3 = app.window("Form3");
-    navigation::placeAt(page3, page);
-    rebuildModificationList(app, "Form2");
-    sheet::copy(page, page3, sheet::handOffFields());
-    navigation::showInsteadOf(page3, page);
-}
 
 } // namespace
 
@@ -41,8 +34,6 @@ std::unique_ptr<Window> createPage2(Application &app)
     page2::attachLoadingMechanisms(page);
     page2::attachAmmunitionCapacity(page);
     page2::attachStepPurchases(page);
-    page["Weiter1"].onClick([&page] { goForward(page); });
-    page["Zurück1"].onClick([&page] { navigation::stepBack(page, "Form1"); });
     page.onLoad([&page] { page2::applyFrameProfile(page, kLayout.optionsFrame); });
     return owned;
 }

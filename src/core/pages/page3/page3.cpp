@@ -1,6 +1,5 @@
 #include "pages/page3/page3.h"
 
-#include "app/modificationlist.h"
 #include "app/navigation.h"
 #include "app/wizardpage.h"
 #include "pages/page3/layout.h"
@@ -12,8 +11,27 @@ namespace korvalde {
 
 namespace {
 
+// A barrel mount taken here stays taken on page 4.
+void handOverBarrelMount(const Window &page, Window &page4)
+{
+    if (!page["hlt"].isEnabled())
+        page4["hlt"].setEnabled(false);
+}
+
 const WizardPageLayout kLayout = {
-    "Form3", "\"Korvalde\" - Seite 3", "Sheet", "Werte", page3::kOptionsFrame, "", "", "Command3", "Command2",
+    "Form3",
+    "\"Korvalde\" - Seite 3",
+    "Sheet",
+    "Werte",
+    page3::kOptionsFrame,
+    "",
+    "",
+    "Command3",
+    "Command2",
+    "Form2",
+    "Form4",
+    true,
+    handOverBarrelMount,
 };
 
 const QStringList kGasVentBoxes = {"gas", "gas2", "gas3", "gas4"};
@@ -39,18 +57,6 @@ void load(Window &page)
     }
 }
 
-void goForward(Window &page)
-{
-    Application &app = page.app();
-    Window &page4 = app.window("Form4");
-    navigation::placeAt(page4, page);
-    rebuildModificationList(app, "Form3");
-    if (!page["hlt"].isEnabled())
-        page4["hlt"].setEnabled(false);
-    sheet::copy(page, page4, sheet::handOffFields());
-    navigation::showInsteadOf(page4, page);
-}
-
 } // namespace
 
 std::unique_ptr<Window> createPage3(Application &app)
@@ -63,9 +69,6 @@ std::unique_ptr<Window> createPage3(Application &app)
     page3::attachSingleOptions(page);
     page3::attachSmartgun(page);
     page.onLoad([&page] { load(page); });
-    page["Command2"].onClick([&page] { goForward(page); });
-    // Also discards pages 4 and 5, so no switch made by this page outlives it.
-    page["Command3"].onClick([&page] { navigation::stepBack(page, "Form2"); });
     return owned;
 }
 

@@ -1,9 +1,7 @@
 #include "pages/page4/handoff.h"
 
-#include "app/modificationlist.h"
 #include "app/navigation.h"
 #include "model/application.h"
-#include "sheet/sheet.h"
 
 namespace korvalde::page4 {
 
@@ -33,17 +31,6 @@ void handOverUsedMounts(const Window &page, Window &page5)
         disableInEveryDialog(app, "aufmontiert");
         page5["hlt2"].setEnabled(false);
     }
-}
-
-void goForward(Window &page)
-{
-    Application &app = page.app();
-    Window &page5 = app.window("Form12");
-    navigation::placeAt(page5, page);
-    handOverUsedMounts(page, page5);
-    rebuildModificationList(app, "Form4");
-    sheet::copy(page, page5, sheet::handOffFieldsWithoutType());
-    navigation::showInsteadOf(page5, page);
 }
 
 } // namespace korvalde::page4

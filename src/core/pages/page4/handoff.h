@@ -6,9 +6,6 @@
 
 namespace korvalde::page4 {
 
-// "&Weiter": hands the used mounts and the sheet to page 5 and shows it.
-void goForward(Window &page);
-
 // Tells page 5 and the mount-choice dialogs which mounts page 4 has used up.
 void handOverUsedMounts(const Window &page, Window &page5);
 

@@ -91,6 +91,7 @@ void layOut(Window &page)
     addBoxes(page, kUnderbarrelBoxes);
     page.add(kWeaponFrame, ControlKind::Frame, "", {kUnderbarrelFrame, false});
     addBoxes(page, kWeaponBoxes);
+    page.add("lblCredit", ControlKind::Label, "Korvalde - Waffenkonstruktion für Veltrano");
 }
 
 } // namespace korvalde::page4

@@ -1,6 +1,5 @@
 #include "pages/page4/page4.h"
 
-#include "app/navigation.h"
 #include "app/wizardpage.h"
 #include "pages/page4/handoff.h"
 #include "pages/page4/layout.h"
@@ -12,7 +11,8 @@ namespace korvalde {
 namespace {
 
 const WizardPageLayout kLayout = {
-    "Form4", "\"Korvalde\" - Seite 4", "Sheet", "Werte", "Frame6", "", "X", "Zurück", "Command2",
+    "Form4", "\"Korvalde\" - Seite 4",  "Sheet", "Werte", "Frame6", "", "X", "Zurück", "Command2", "Form3", "Form12",
+    false,   page4::handOverUsedMounts,
 };
 
 } // namespace
@@ -27,8 +27,6 @@ std::unique_ptr<Window> createPage4(Application &app)
     page4::attachAutoMode(page);
     page4::attachEnlargedClip(page);
     page.onLoad([&page] { page4::load(page); });
-    page["Command2"].onClick([&page] { page4::goForward(page); });
-    page["Zurück"].onClick([&page] { navigation::stepBack(page, "Form3"); });
     return owned;
 }
 

@@ -1,13 +1,11 @@
 #include "pages/page5/page5.h"
 
-#include "app/modificationlist.h"
 #include "app/navigation.h"
 #include "app/wizardpage.h"
 #include "pages/page5/layout.h"
 #include "pages/page5/mounts.h"
 #include "pages/page5/options.h"
 #include "sheet/frames.h"
-#include "sheet/sheet.h"
 
 #include <utility>
 
@@ -15,12 +13,28 @@ namespace korvalde {
 
 namespace {
 
+// The completion page shows the mounts that are still free; a mount released after an
+// earlier visit shows again.
+void showFreeMounts(const Window &page, Window &completion)
+{
+    for (const QString mount : {"hlt3", "hlt", "hlt2"})
+        completion[mount].setVisible(page[mount].isEnabled());
+}
+
 const WizardPageLayout kLayout = {
-    "Form12",   "\"Korvalde\" - Seite 5",
-    "Frame1",   "Seite 5",
-    "Frame2",   "Unterlauf / Aufmontiertes Zubehör ",
-    "X",        "Zurück",
+    "Form12",
+    "\"Korvalde\" - Seite 5",
+    "Frame1",
+    "Seite 5",
+    "Frame2",
+    "Unterlauf / Aufmontiertes Zubehör ",
+    "X",
+    "Zurück",
     "Command2",
+    "Form4",
+    "Form5",
+    false,
+    showFreeMounts,
 };
 
 // What each checked box adds to the modifications list, in list order. The sight's
@@ -73,18 +87,6 @@ void load(Window &page)
     takeOverEarlierPages(page, frame);
 }
 
-void goForward(Window &page)
-{
-    Application &app = page.app();
-    Window &completion = app.window("Form5");
-    navigation::placeAt(completion, page);
-    rebuildModificationList(app, "Form12");
-    for (const QString mount : {"hlt3", "hlt", "hlt2"})
-        completion[mount].setVisible(page[mount].isEnabled());
-    sheet::copy(page, completion, sheet::handOffFieldsWithoutType());
-    navigation::showInsteadOf(completion, page);
-}
-
 } // namespace
 
 std::unique_ptr<Window> createPage5(Application &app)
@@ -95,8 +97,6 @@ std::unique_ptr<Window> createPage5(Application &app)
     addWizardButtons(page, kLayout);
     page5::attachOptions(page);
     page5::attachMountFlags(page);
-    page["Command2"].onClick([&page] { goForward(page); });
-    page["Zurück"].onClick([&page] { navigation::stepBack(page, "Form4"); });
     page.onLoad([&page] { load(page); });
     // Page 3's internal smartgun is free again once the external one is gone with page 5.
     page.onDiscard([&page] {

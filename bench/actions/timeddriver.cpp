@@ -1,0 +1,75 @@
+#include "timeddriver.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+
+namespace korvalde::bench {
+
+class TimedDriver::PaintCounter : public QObject {
+public:
+    PaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~PaintCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    PaintCounter(const PaintCounter &) = delete;
+    PaintCounter &operator=(const PaintCounter &) = delete;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+
+    int count = 0;
+};
+
+TimedDriver::TimedDriver(std::unique_ptr<scenario::Driver> driver, bool untilIdle, std::vector<ActionTime> &times)
+    : driver_(std::move(driver)), untilIdle_(untilIdle), times_(times), paints_(std::make_unique<PaintCounter>())
+{
+}
+
+TimedDriver::~TimedDriver() = default;
+
+QString TimedDriver::timed(const std::function<QString()> &action)
+{
+    const int paintsBefore = paints_->count;
+    QElapsedTimer clock;
+    clock.start();
+    QString why = action();
+    if (untilIdle_) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+    const double milliseconds = double(clock.nsecsElapsed()) / 1e6;
+    if (why.isEmpty())
+        times_.push_back({milliseconds, where_, paints_->count - paintsBefore});
+    return why;
+}
+
+QString TimedDriver::click(const QString &window, const QString &control)
+{
+    return timed([&] { return driver_->click(window, control); });
+}
+
+QString TimedDriver::pick(const QString &window, const QString &control, const QString &entry)
+{
+    return timed([&] { return driver_->pick(window, control, entry); });
+}
+
+QString TimedDriver::type(const QString &window, const QString &control, const QString &text)
+{
+    return timed([&] { return driver_->type(window, control, text); });
+}
+
+QString TimedDriver::close(const QString &window)
+{
+    return timed([&] { return driver_->close(window); });
+}
+
+QString TimedDriver::save(const std::optional<QString> &path)
+{
+    return timed([&] { return driver_->save(path); });
+}
+
+} // namespace korvalde::bench

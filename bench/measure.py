@@ -1,0 +1,175 @@
+"""Measures Korvalde's performance figures; called by bench/run after the build.
+
+Every figure is the median of repeated runs on this machine, taken in one go:
+start-up to the first painted page and peak memory against a bare Qt Widgets program
+(both timed by the same probe plugin), the scenario suite in both modes, and the slowest
+single user action in the core and through the widgets.
+"""
+
+import argparse
+import os
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+SCENARIOS = ROOT / "tests" / "scenarios"
+CASCADES = ROOT / "bench" / "cascades"
+# Every page and every dialog, each shown once: start page, pages 2 to 5 with the six
+# mount dialogs opened and cancelled, then the completion page.
+EVERY_PAGE = (
+    "Form1.Option9 Form1.Command1 Form2.Weiter1 Form3.Command2 Form4.Command2"
+    " Form12.entfernungsmesser form6.cancel Form12.sichtgerät Form11.cancel"
+    " Form12.laserziel Form7.cancel Form12.laser Form10.cancel"
+    " Form12.ultraschall Form8.cancel Form12.smartextern Form9.cancel Form12.Command2"
+)
+RUN_SECONDS = 120
+SLOWEST_SHOWN = 5
+
+
+def figure(name, value):
+    print(f"{name}: {value}", flush=True)
+
+
+class Xvfb:
+    """A private X server, so the programs paint real windows."""
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.display = ":" + pipe.readline().strip()
+        return self
+
+    def __exit__(self, *_):
+        self.process.terminate()
+        self.process.wait()
+
+
+def run_measured(command, env):
+    """Runs a program; returns (milliseconds from launch to its first paint, peak kB,
+    and what else the probe reported)."""
+    start = time.monotonic_ns()
+    process = subprocess.Popen(command, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    output = process.stdout.read()
+    _, status, usage = os.wait4(process.pid, 0)
+    process.returncode = os.waitstatus_to_exitcode(status)
+    if process.returncode != 0 or "first_paint_ns" not in output:
+        sys.exit(f"bench: {command[0]} failed (exit {process.returncode}): {output}")
+    details = {name: int(value) for name, value in re.findall(r"^(\w+): (\d+)$", output, re.M)}
+    details["own_start_ms"] = (details["first_paint_ns"] - details["probe_loaded_ns"]) / 1e6
+    return (details["first_paint_ns"] - start) / 1e6, usage.ru_maxrss, details
+
+
+def startup_and_memory(build, display, repeat, runtime_dir):
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir,
+               QT_PLUGIN_PATH=str(build / "plugins"), QT_QPA_GENERIC_PLUGINS="firstpaintprobe")
+    env.pop("FIRSTPAINTPROBE_CLICKS", None)
+    walk = dict(env, FIRSTPAINTPROBE_CLICKS=EVERY_PAGE)
+    korvalde, bare = [str(build / "korvalde")], [str(build / "bare-qt")]
+    for _ in range(2):  # warm the file cache and the font cache for both
+        run_measured(bare, env)
+        run_measured(korvalde, env)
+    # Interleaved, so that load from elsewhere falls on both alike.
+    starts = {"bare": [], "korvalde": []}
+    own_starts = {"bare": [], "korvalde": []}
+    memory = {"bare": [], "korvalde_start": [], "korvalde_every_page": []}
+    for _ in range(repeat):
+        milliseconds, kilobytes, details = run_measured(bare, env)
+        starts["bare"].append(milliseconds)
+        own_starts["bare"].append(details["own_start_ms"])
+        memory["bare"].append(kilobytes)
+        milliseconds, kilobytes, details = run_measured(korvalde, env)
+        starts["korvalde"].append(milliseconds)
+        own_starts["korvalde"].append(details["own_start_ms"])
+        memory["korvalde_start"].append(kilobytes)
+        _, kilobytes, walked = run_measured(korvalde, walk)
+        memory["korvalde_every_page"].append(kilobytes)
+    bare_ms, korvalde_ms = statistics.median(starts["bare"]), statistics.median(starts["korvalde"])
+    figure("startup_bare_ms", f"{bare_ms:.1f}")
+    figure("startup_korvalde_ms", f"{korvalde_ms:.1f}")
+    figure("startup_ratio", f"{korvalde_ms / bare_ms:.2f}")
+    # Of which from the making of the QApplication to the first paint (the rest is loading).
+    figure("startup_bare_after_qapplication_ms", f"{statistics.median(own_starts['bare']):.1f}")
+    figure("startup_korvalde_after_qapplication_ms", f"{statistics.median(own_starts['korvalde']):.1f}")
+    bare_kb = statistics.median(memory["bare"])
+    every_page_kb = statistics.median(memory["korvalde_every_page"])
+    figure("memory_bare_kb", f"{bare_kb:.0f}")
+    figure("memory_korvalde_start_kb", f"{statistics.median(memory['korvalde_start']):.0f}")
+    figure("memory_korvalde_every_page_kb", f"{every_page_kb:.0f}")
+    figure("memory_ratio", f"{every_page_kb / bare_kb:.2f}")
+    # Pages are built when first shown: few widgets at the start, many after the walk.
+    figure("korvalde_widgets_at_start", walked["widgets_at_first_paint"])
+    figure("korvalde_widgets_after_every_page", walked["widgets_at_end"])
+
+
+def scenario_suite(build, repeat, gui):
+    command = [str(build / "korvalde-scenario")] + (["--gui"] if gui else []) + [str(SCENARIOS)]
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    seconds = []
+    for _ in range(repeat):
+        start = time.monotonic()
+        result = subprocess.run(command, env=env, capture_output=True, text=True, timeout=RUN_SECONDS * 5)
+        seconds.append(time.monotonic() - start)
+        closing = re.search(r"^(\d+) passed, (\d+) failed$", result.stdout, re.M)
+        if result.returncode != 0 or closing is None or closing.group(2) != "0":
+            sys.exit(f"bench: the scenario suite failed:\n{result.stdout}")
+    mode = "gui" if gui else "core"
+    figure(f"{mode}_scenarios", closing.group(1))
+    figure(f"{mode}_scenarios_per_s", f"{int(closing.group(1)) / statistics.median(seconds):.1f}")
+
+
+def action_times(build, repeat, gui, display, runtime_dir):
+    """Each action's time is the median of its repeated runs; reports the slowest."""
+    command = [str(build / "action-times")] + (["--gui"] if gui else []) + [str(SCENARIOS), str(CASCADES)]
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
+    samples = {}
+    paints = {}
+    for _ in range(repeat):
+        result = subprocess.run(command, env=env, capture_output=True, text=True, timeout=RUN_SECONDS)
+        if result.returncode != 0:
+            sys.exit(f"bench: action-times failed:\n{result.stderr[-3000:]}")
+        for milliseconds, action, painted in re.findall(r"^([\d.]+) ms (.+) \((\d+) paints\)$", result.stdout, re.M):
+            action = action.replace(str(ROOT) + "/", "")
+            samples.setdefault(action, []).append(float(milliseconds))
+            paints[action] = painted
+    medians = sorted(((statistics.median(times), action) for action, times in samples.items()), reverse=True)
+    mode = "gui" if gui else "core"
+    budget = 16 if gui else 1  # one frame through the widgets; at once in the core
+    for milliseconds, action in medians[:SLOWEST_SHOWN]:
+        figure(f"{mode}_slowest", f"{milliseconds:.3f} ms {action} ({paints[action]} paints)")
+    over = sum(1 for milliseconds, _ in medians if milliseconds >= budget)
+    figure(f"{mode}_actions_over_{budget}_ms", f"{over} of {len(medians)}")
+    # Saving waits for the disk: the file is synced before it replaces the old one.
+    without_save = [(milliseconds, action) for milliseconds, action in medians if " save" not in action]
+    for milliseconds, action in without_save[:SLOWEST_SHOWN]:
+        figure(f"{mode}_slowest_without_save", f"{milliseconds:.3f} ms {action} ({paints[action]} paints)")
+    figure(f"{mode}_action_max_without_save_ms", f"{without_save[0][0]:.3f}")
+    figure(f"{mode}_action_worst_single_run_ms", f"{max(max(times) for times in samples.values()):.3f}")
+    figure(f"{mode}_action_max_ms", f"{medians[0][0]:.3f}")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", type=Path, required=True)
+    parser.add_argument("--repeat", type=int, default=5)
+    arguments = parser.parse_args()
+    figure("repeat", arguments.repeat)
+    with tempfile.TemporaryDirectory() as runtime_dir, Xvfb() as server:
+        os.chmod(runtime_dir, 0o700)
+        startup_and_memory(arguments.build, server.display, arguments.repeat, runtime_dir)
+        action_times(arguments.build, arguments.repeat, False, server.display, runtime_dir)
+        action_times(arguments.build, arguments.repeat, True, server.display, runtime_dir)
+    scenario_suite(arguments.build, arguments.repeat, False)
+    scenario_suite(arguments.build, arguments.repeat, True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Takes the user guide's pictures: a Sturmgewehr through every page, under Xvfb.
+#   docs/screenshots/take-screenshots.sh [BUILD_DIR] [OUT_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+program=${1:-$root/build}/korvalde
+out=${2:-$root/docs/screenshots}
+mkdir -p "$out"
+
+shoot() { # picture clicks...
+    local picture=$1
+    shift
+    KORVALDE_SCREENSHOT="$out/$picture.png" KORVALDE_SCREENSHOT_CLICKS="$*" QT_QPA_PLATFORM=xcb \
+        xvfb-run -a -s "-screen 0 1366x768x24" "$program" 2>/dev/null
+}
+
+walk=(Form1.Option9)
+shoot start-page "${walk[@]}"
+walk+=(Form1.Command1 Form2.powerstufe1 Form2.rück2)
+shoot page-2 "${walk[@]}"
+walk+=(Form2.Weiter1 Form3.gestaltung Form3.gas2)
+shoot page-3 "${walk[@]}"
+walk+=(Form3.Command2 Form4.schock Form4.zweibein)
+shoot page-4 "${walk[@]}"
+walk+=(Form4.Command2)
+shoot page-5 "${walk[@]}"
+# The dialog's own picture is the one to keep, not the page behind it.
+shoot mount-dialog "${walk[@]}" Form12.sichtgerät
+mv "$out/mount-dialog-Form11.png" "$out/mount-dialog.png"
+walk+=(Form12.sichtgerät Form11.aufmontiert Form11.ok Form12.v2 Form12.IR Form12.Command2)
+shoot completion-page "${walk[@]}"
