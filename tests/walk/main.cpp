@@ -34,7 +34,8 @@ int main(int argc, char **argv)
         gui ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     int actions = 200000;
     unsigned seed = 1;
-    int onlyFrame = 0;
+    int firstFrame = 1;
+    int lastFrame = 14;
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const bool hasValue = i + 1 < arguments.size();
@@ -42,11 +43,13 @@ int main(int argc, char **argv)
             actions = arguments[++i].toInt();
         else if (arguments[i] == "--seed" && hasValue)
             seed = arguments[++i].toUInt();
-        else if (arguments[i] == "--frame" && hasValue)
-            onlyFrame = arguments[++i].toInt();
+        else if (arguments[i] == "--frames" && hasValue) {
+            // One frame ("9") or a range ("1-7"), so that walks can share out the cores.
+            const QStringList range = arguments[++i].split('-');
+            firstFrame = qBound(1, range.front().toInt(), 14);
+            lastFrame = qBound(firstFrame, range.back().toInt(), 14);
+        }
     }
-    const int firstFrame = onlyFrame > 0 ? onlyFrame : 1;
-    const int lastFrame = onlyFrame > 0 ? onlyFrame : 14;
     const int perFrame = actions / (lastFrame - firstFrame + 1);
     auto executor = gui ? korvalde::walk::makeGuiExecutor() : korvalde::walk::makeCoreExecutor();
     int failed = 0;
