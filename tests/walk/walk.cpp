@@ -179,8 +179,15 @@ std::optional<QString> Walk::perform(const Action& action)
         return checkRules(action, pageBefore);
     }
     }
-    if (!why.isEmpty())
-        return std::nullopt;  // not possible now: replays skip it
+    if (!why.isEmpty()) {
+        // Not possible now: replays skip it. Unless what the user sees disagrees with the
+        // program about that.
+        if (const QString mismatch = executor_.mirrorMismatch(); !mismatch.isEmpty()) {
+            history_.push_back(action);
+            return mismatch;
+        }
+        return std::nullopt;
+    }
     history_.push_back(action);
     if (app_->hasEnded()) {
         start();  // the user starts the program again
