@@ -65,8 +65,8 @@ UserInput Frontend::inputFor(const QString &window)
 std::vector<QWidget *> Frontend::shownWindows() const
 {
     std::vector<QWidget *> windows;
-    if (mainWindow_->isVisible())
-        windows.push_back(mainWindow_.get());
+    if (mainWindow_->isVisible() && mainWindow_->pages().currentWidget() != nullptr)
+        windows.push_back(mainWindow_->pages().currentWidget());
     for (const auto &[_, shown] : windows_) {
         if (shown.window != nullptr && shown.window->isWindow() && shown.window->isVisible())
             windows.push_back(shown.window);

@@ -74,7 +74,7 @@ private:
     // show, laid out once.
     void runUserAction(const QString &window, const QString &control, const std::function<QString()> &action);
     void resync(const QString &window, const QString &control);
-    // The main window, if shown, and the open dialogs.
+    // The page in front of the shown main window, and the open dialogs.
     std::vector<QWidget *> shownWindows() const;
     void resyncCombos();
     // The widgets a window shows, built on first need.

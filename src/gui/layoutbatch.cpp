@@ -16,15 +16,25 @@ int depthOf(const QLayout &layout)
 
 } // namespace
 
-LayoutBatch::LayoutBatch(const std::vector<QWidget *> &windows)
+LayoutBatch::LayoutBatch(const std::vector<QWidget *> &shown)
 {
-    for (QWidget *window : windows) {
+    const auto hold = [this](QLayout *layout) {
+        if (layout != nullptr && layout->isEnabled()) {
+            layout->setEnabled(false);
+            held_.emplace_back(layout);
+        }
+    };
+    for (QWidget *root : shown) {
         // A widget's own layout decides for the layouts nested in it.
-        for (QLayout *layout : window->findChildren<QLayout *>()) {
-            if (layout->isEnabled() && layout->parent()->isWidgetType()) {
-                layout->setEnabled(false);
-                held_.emplace_back(layout);
-            }
+        for (QLayout *layout : root->findChildren<QLayout *>()) {
+            if (layout->parent()->isWidgetType())
+                hold(layout);
+        }
+        hold(root->layout());
+        // Those around it up to its window, which take its size.
+        for (QWidget *outer = root; !outer->isWindow();) {
+            outer = outer->parentWidget();
+            hold(outer->layout());
         }
     }
     // Inner widgets first: a widget's size tells its parent's layout what room it needs.

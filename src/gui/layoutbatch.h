@@ -8,13 +8,13 @@
 
 namespace korvalde::gui {
 
-// Holds the layouts of the windows the user sees while a user action changes their
-// widgets, and lays them out once when it lets go. Qt re-measures a whole window each
+// Holds the layouts in and around the widgets the user sees (the page in front, open
+// dialogs) while a user action changes them, and lays them out once when it lets go. Qt re-measures a whole window each
 // time a widget in it is shown; a click that shows a dozen options would otherwise lay
 // the page out a dozen times, resizing the window and moving every widget in between.
 class LayoutBatch {
 public:
-    explicit LayoutBatch(const std::vector<QWidget *> &windows);
+    explicit LayoutBatch(const std::vector<QWidget *> &shown);
     ~LayoutBatch();
     LayoutBatch(const LayoutBatch &) = delete;
     LayoutBatch &operator=(const LayoutBatch &) = delete;
