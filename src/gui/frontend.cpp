@@ -322,12 +322,13 @@ void Frontend::showMessage(const MessageBox &message)
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
     layoutBatch_.reset();
-    QFileDialog &dialog = saveDialog();
+    QFileDialog dialog(mainWindow_.get());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(request.filter);
     if (!lastSaveFolder_.isEmpty())
         dialog.setDirectory(lastSaveFolder_);
-    // Each save starts without a name, as a new dialog would.
-    dialog.selectFile(QString());
     std::optional<QString> chosen;
     if (runSave_) {
         chosen = runSave_(dialog);
@@ -339,21 +340,6 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     if (chosen)
         lastSaveFolder_ = QFileInfo(*chosen).absolutePath();
     return chosen;
-}
-
-// Building the dialog takes longer than opening it again, so the page that saves keeps
-// one for as long as it lives.
-QFileDialog &Frontend::saveDialog()
-{
-    QWidget *page = frontPage_ == nullptr ? nullptr : windows_.at(frontPage_).window.data();
-    if (saveDialog_ == nullptr || saveDialog_->parentWidget() != page) {
-        delete saveDialog_;
-        saveDialog_ = new QFileDialog(page != nullptr ? page : mainWindow_.get());
-        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setFileMode(QFileDialog::AnyFile);
-        saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
-    }
-    return *saveDialog_;
 }
 
 void Frontend::endProgram()

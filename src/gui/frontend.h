@@ -84,7 +84,6 @@ private:
     // Puts the shown page in front, titles the main window and hides it when no page shows.
     void updateMainWindow();
     void bringToFront(QWidget &page);
-    QFileDialog &saveDialog();
     const Shown *shownOf(const QString &window) const;
 
     Application *app_ = nullptr;
@@ -94,7 +93,6 @@ private:
     // Held during a user action on the widgets; let go before a modal dialog runs.
     std::optional<LayoutBatch> layoutBatch_;
     QString lastSaveFolder_;
-    QPointer<QFileDialog> saveDialog_; // a child of the page that saves
     MessageRunner runMessage_;
     SaveRunner runSave_;
     std::function<void()> endProgram_;
