@@ -5,6 +5,7 @@
 #include "sheet/numbertext.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 
@@ -18,7 +19,7 @@ const QStringList kNumberFields = {"dp", "fke", "pwn", "trn", "gew", "kpd"};
 const QStringList kProbeFields = {"dp", "fke", "trn", "gew", "kpd", "pwn"};
 
 // The texts the word fields may hold.
-const QHash<QString, QSet<QString>>& wordTexts()
+const QHash<QString, QSet<QString>> &wordTexts()
 {
     static const QHash<QString, QSet<QString>> words = {
         {"pwr", {"EM", "HM", "SM", "AM", "HM/SM", "SM/AM", "HM/SM/AM", "HM/AM", " - ", "-", ""}},
@@ -33,18 +34,18 @@ const QHash<QString, QSet<QString>>& wordTexts()
     return words;
 }
 
-bool isCanonicalNumber(const QString& text)
+bool isCanonicalNumber(const QString &text)
 {
     const std::optional<double> value = parseNumber(text);
     return value && formatNumber(*value) == text;
 }
 
-QString quoted(const QString& text)
+QString quoted(const QString &text)
 {
     return '"' + text + '"';
 }
 
-}  // namespace
+} // namespace
 
 QString Action::describe() const
 {
@@ -68,7 +69,7 @@ QString Action::describe() const
     return {};
 }
 
-Walk::Walk(Executor& executor, int frame) : executor_(executor), frame_(frame)
+Walk::Walk(Executor &executor, int frame) : executor_(executor), frame_(frame)
 {
     start();
 }
@@ -81,9 +82,9 @@ void Walk::start()
 
 int Walk::shownPageIndex() const
 {
-    const QStringList& pages = navigation::pageOrder();
+    const QStringList &pages = navigation::pageOrder();
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (const Window* page = app_->find(pages[i]); page && page->isShown())
+        if (const Window *page = app_->find(pages[i]); page && page->isShown())
             return int(i);
     }
     return -1;
@@ -94,11 +95,11 @@ std::vector<std::pair<Action, int>> Walk::possibleActions() const
     static const QSet<QString> forward = {"Command1", "Weiter1", "Command2", "ok"};
     static const QSet<QString> back = {"Zurück1", "Command3", "Zurück", "cancel"};
     std::vector<std::pair<Action, int>> actions;
-    for (const Window* window : app_->loadedWindows()) {
+    for (const Window *window : app_->loadedWindows()) {
         if (!window->isShown() || !window->isEnabled())
             continue;
         actions.push_back({{Action::Kind::Close, window->name(), {}, {}}, 1});
-        for (const auto& control : window->controls()) {
+        for (const auto &control : window->controls()) {
             if (!app_->whyUnreachable(window->name(), control->name()).isEmpty())
                 continue;
             const Action click{Action::Kind::Click, window->name(), control->name(), {}};
@@ -116,7 +117,7 @@ std::vector<std::pair<Action, int>> Walk::possibleActions() const
                     actions.push_back({{Action::Kind::Save, window->name(), control->name(), {}}, 4});
                     actions.push_back({{Action::Kind::SaveCancel, window->name(), control->name(), {}}, 2});
                 } else if (window->name() == "Form5" && control->name() == "Command1") {
-                    actions.push_back({click, 2});  // a new weapon
+                    actions.push_back({click, 2}); // a new weapon
                 } else if (forward.contains(control->name())) {
                     actions.push_back({click, 60});
                 } else if (back.contains(control->name())) {
@@ -144,7 +145,7 @@ std::vector<std::pair<Action, int>> Walk::possibleActions() const
     return actions;
 }
 
-std::optional<QString> Walk::perform(const Action& action)
+std::optional<QString> Walk::perform(const Action &action)
 {
     const int pageBefore = shownPageIndex();
     QString why;
@@ -190,7 +191,7 @@ std::optional<QString> Walk::perform(const Action& action)
     }
     history_.push_back(action);
     if (app_->hasEnded()) {
-        start();  // the user starts the program again
+        start(); // the user starts the program again
         return std::nullopt;
     }
     return checkRules(action, pageBefore);
@@ -198,18 +199,18 @@ std::optional<QString> Walk::perform(const Action& action)
 
 // Checking a box and at once unchecking it gives back every value it took, unless the
 // check also switched another box (the secondary weapon checks the biometric safety).
-std::optional<QString> Walk::probe(const Action& action)
+std::optional<QString> Walk::probe(const Action &action)
 {
-    Window& page = *app_->find(action.window);
+    Window &page = *app_->find(action.window);
     QStringList fieldsBefore;
-    for (const QString& field : kProbeFields)
+    for (const QString &field : kProbeFields)
         fieldsBefore << page[field].text();
     QList<CheckState> statesBefore;
-    for (const auto& control : page.controls())
+    for (const auto &control : page.controls())
         statesBefore << control->state();
 
     executor_.click(action.window, action.control);
-    for (Window* window : app_->loadedWindows()) {
+    for (Window *window : app_->loadedWindows()) {
         if (window->kind() == WindowKind::Dialog && window->isShown())
             executor_.close(window->name());
     }
@@ -230,20 +231,21 @@ std::optional<QString> Walk::probe(const Action& action)
     return std::nullopt;
 }
 
-std::optional<QString> Walk::checkRules(const Action& action, int pageBefore)
+std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
 {
     if (const QString mismatch = executor_.mirrorMismatch(); !mismatch.isEmpty())
         return mismatch;
-    const QStringList& pages = navigation::pageOrder();
+    const QStringList &pages = navigation::pageOrder();
     const int pageNow = shownPageIndex();
     if (pageNow >= 0) {
-        const Window& page = *app_->find(pages[pageNow]);
-        const QStringList numbers = page.name() == "Form1" ? QStringList{"dp", "fke"}
+        const Window &page = *app_->find(pages[pageNow]);
+        const QStringList numbers = page.name() == "Form1"   ? QStringList{"dp", "fke"}
                                     : page.name() == "Form5" ? kNumberFields + QStringList{"preis"}
                                                              : kNumberFields;
-        for (const QString& field : numbers) {
+        for (const QString &field : numbers) {
             if (!isCanonicalNumber(page[field].text()))
-                return QStringLiteral("%1.%2 reads %3, no number text").arg(page.name(), field, quoted(page[field].text()));
+                return QStringLiteral("%1.%2 reads %3, no number text")
+                    .arg(page.name(), field, quoted(page[field].text()));
         }
         if (page.name() != "Form1") {
             if (!parseNumber(page["cap"].text()))
@@ -263,7 +265,7 @@ std::optional<QString> Walk::checkRules(const Action& action, int pageBefore)
     if (action.kind == Action::Kind::Click && pageBefore >= 1 && pageNow == pageBefore + 1) {
         QString expected = QStringLiteral("Rahmen");
         for (int i = 1; i <= pageBefore; ++i) {
-            if (const Window* page = app_->find(pages[i]))
+            if (const Window *page = app_->find(pages[i]))
                 expected += expectedEntries(*page);
         }
         const QString list = (*app_->find("Form5"))["Text1"].text();
@@ -275,7 +277,7 @@ std::optional<QString> Walk::checkRules(const Action& action, int pageBefore)
     return std::nullopt;
 }
 
-std::optional<QString> Walk::checkSavedFile(const QString& path) const
+std::optional<QString> Walk::checkSavedFile(const QString &path) const
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -295,10 +297,10 @@ std::optional<QString> Walk::checkSavedFile(const QString& path) const
 namespace {
 
 // Replays the actions on a fresh program; the first broken rule, if any.
-std::optional<QString> replay(Executor& executor, int frame, const std::vector<Action>& actions)
+std::optional<QString> replay(Executor &executor, int frame, const std::vector<Action> &actions)
 {
     Walk walk(executor, frame);
-    for (const Action& action : actions) {
+    for (const Action &action : actions) {
         if (std::optional<QString> broken = walk.perform(action))
             return broken;
     }
@@ -306,15 +308,17 @@ std::optional<QString> replay(Executor& executor, int frame, const std::vector<A
 }
 
 // Drops chunks of actions, smaller and smaller, while the walk still breaks a rule.
-std::vector<Action> shrink(Executor& executor, int frame, std::vector<Action> actions)
+std::vector<Action> shrink(Executor &executor, int frame, std::vector<Action> actions)
 {
-    int replays = 0;
-    for (size_t chunk = std::max<size_t>(1, actions.size() / 2); chunk >= 1 && replays < 3000; chunk /= 2) {
-        for (size_t start = 0; start < actions.size() && replays < 3000;) {
+    // Replays through the widgets are slow: shrinking stops after a minute with what it has.
+    QElapsedTimer clock;
+    clock.start();
+    const auto mayGoOn = [&] { return clock.elapsed() < 60000; };
+    for (size_t chunk = std::max<size_t>(1, actions.size() / 2); chunk >= 1 && mayGoOn(); chunk /= 2) {
+        for (size_t start = 0; start < actions.size() && mayGoOn();) {
             std::vector<Action> candidate = actions;
             candidate.erase(candidate.begin() + long(start),
                             candidate.begin() + long(std::min(actions.size(), start + chunk)));
-            ++replays;
             if (replay(executor, frame, candidate))
                 actions = std::move(candidate);
             else
@@ -328,29 +332,32 @@ std::vector<Action> shrink(Executor& executor, int frame, std::vector<Action> ac
 
 const QStringList kNames = {"Großer Bär", "Kleine Äxt", "Ölfass €5", "Ωmega", "Straße \"7\"", ""};
 
-}  // namespace
+} // namespace
 
-std::optional<QString> randomWalk(Executor& executor, int frame, unsigned seed, int actions)
+std::optional<QString> randomWalk(Executor &executor, int frame, unsigned seed, int actions)
 {
     std::mt19937 random(seed);
     Walk walk(executor, frame);
     for (int step = 0; step < actions; ++step) {
         const std::vector<std::pair<Action, int>> possible = walk.possibleActions();
         if (possible.empty())
-            return QStringLiteral("frame %1, seed %2: the user can do nothing after %3 actions").arg(frame).arg(seed).arg(step);
+            return QStringLiteral("frame %1, seed %2: the user can do nothing after %3 actions")
+                .arg(frame)
+                .arg(seed)
+                .arg(step);
         int total = 0;
-        for (const auto& [action, weight] : possible)
+        for (const auto &[action, weight] : possible)
             total += weight;
         int roll = std::uniform_int_distribution<int>(0, total - 1)(random);
         Action chosen = possible.back().first;
-        for (const auto& [action, weight] : possible) {
+        for (const auto &[action, weight] : possible) {
             if ((roll -= weight) < 0) {
                 chosen = action;
                 break;
             }
         }
         if (chosen.kind == Action::Kind::Pick) {
-            const QStringList& items = (*walk.app().find(chosen.window))[chosen.control].items();
+            const QStringList &items = (*walk.app().find(chosen.window))[chosen.control].items();
             chosen.text = items[std::uniform_int_distribution<qsizetype>(0, items.size() - 1)(random)];
         } else if (chosen.kind == Action::Kind::Type) {
             chosen.text = kNames[std::uniform_int_distribution<qsizetype>(0, kNames.size() - 1)(random)];
@@ -359,13 +366,14 @@ std::optional<QString> randomWalk(Executor& executor, int frame, unsigned seed, 
         }
         if (const std::optional<QString> broken = walk.perform(chosen)) {
             const std::vector<Action> shortest = shrink(executor, frame, walk.history());
-            QString report = QStringLiteral("frame %1, seed %2, after %3 actions: %4\nshortest failing sequence (%5 actions):")
-                                 .arg(frame)
-                                 .arg(seed)
-                                 .arg(step + 1)
-                                 .arg(*broken)
-                                 .arg(shortest.size());
-            for (const Action& action : shortest)
+            QString report =
+                QStringLiteral("frame %1, seed %2, after %3 actions: %4\nshortest failing sequence (%5 actions):")
+                    .arg(frame)
+                    .arg(seed)
+                    .arg(step + 1)
+                    .arg(*broken)
+                    .arg(shortest.size());
+            for (const Action &action : shortest)
                 report += "\n  " + action.describe();
             if (const std::optional<QString> again = replay(executor, frame, shortest))
                 report += "\n  -> " + *again;
@@ -375,4 +383,4 @@ std::optional<QString> randomWalk(Executor& executor, int frame, unsigned seed, 
     return std::nullopt;
 }
 
-}  // namespace korvalde::walk
+} // namespace korvalde::walk
