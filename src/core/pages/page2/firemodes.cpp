@@ -1,6 +1,6 @@
-#include "pages/page2/levelgroup.h"
 #include "pages/page2/options.h"
 #include "sheet/frames.h"
+#include "sheet/steps.h"
 
 namespace korvalde::page2 {
 

@@ -1,6 +1,6 @@
 #include "pages/page2/capacity.h"
-#include "pages/page2/levelgroup.h"
 #include "pages/page2/options.h"
+#include "sheet/steps.h"
 
 namespace korvalde::page2 {
 
@@ -15,12 +15,6 @@ void attachLoadingMechanisms(Window &page)
     const Step capacity = run(writeCapacity);
     const Steps hideCapacityChoice = {hide("muni"), hide("munistufe")};
     const Steps showCapacityChoice = {show("muni"), show("munistufe")};
-    auto joined = [](std::initializer_list<Steps> parts) {
-        Steps all;
-        for (const Steps &part : parts)
-            all.insert(all.end(), part.begin(), part.end());
-        return all;
-    };
     attachLevelGroup(
         page, {"lade",
                false,

@@ -36,30 +36,15 @@ ToggleRow summaryRow()
     return {"gas", "", {copyText("hltorg", "hlt"), setText("hlt", ""), disable("Form4.abgesägte")}, whenUnchecked};
 }
 
-// A level checks the summary box and disables the other levels, so at most one is chosen.
-ToggleRow levelRow(const GasLevel &level)
-{
-    Steps whenChecked = {check("gas")};
-    Steps whenUnchecked = {uncheck("gas")};
-    for (const GasLevel &other : kGasLevels) {
-        if (other.box != level.box) {
-            whenChecked.push_back(disable(other.box));
-            whenUnchecked.push_back(enable(other.box));
-        }
-    }
-    const Steps withdrawn = negated(level.deltas);
-    whenChecked.insert(whenChecked.end(), level.deltas.begin(), level.deltas.end());
-    whenUnchecked.insert(whenUnchecked.end(), withdrawn.begin(), withdrawn.end());
-    return {level.box, level.toolTip, whenChecked, whenUnchecked};
-}
-
 } // namespace
 
 void attachGasVent(Window &page)
 {
     attachToggle(page, summaryRow());
+    std::vector<ToggleRow> levels;
     for (const GasLevel &level : kGasLevels)
-        attachToggle(page, levelRow(level));
+        levels.push_back(optionRow(level.box, level.toolTip, level.deltas));
+    attachLevelGroup(page, {"gas", false, levels});
 }
 
 } // namespace korvalde::page3

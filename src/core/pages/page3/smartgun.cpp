@@ -61,41 +61,25 @@ Step releaseExternalSmartgun()
     });
 }
 
+// A level checks the summary box and disables the other level; voice activation comes
+// and goes with the level.
 struct SmartLevel {
     QString box;
     QString toolTip;
     int level;
-    Steps switchesWhenChecked;
-    Steps switchesWhenUnchecked; // voice activation goes with the level: unchecked first
     double weight;
 };
 
 const SmartLevel kSmartLevels[] = {
-    {"smartintern1",
-     "DP +Basis-DP des Rahmens, FKE -0.5, Gewicht +0.5",
-     1,
-     {check("smartintern"), enable("stimm"), disable("smartintern2")},
-     {uncheck("smartintern"), uncheck("stimm"), disable("stimm"), enable("smartintern2")},
-     0.5},
-    {"smartintern2",
-     "DP +1.5 x Basis-DP des Rahmens, FKE -0.5, Gewicht +0.25",
-     2,
-     {enable("stimm"), check("smartintern"), disable("smartintern1")},
-     {uncheck("stimm"), disable("stimm"), uncheck("smartintern"), enable("smartintern1")},
-     0.25},
+    {"smartintern1", "DP +Basis-DP des Rahmens, FKE -0.5, Gewicht +0.5", 1, 0.5},
+    {"smartintern2", "DP +1.5 x Basis-DP des Rahmens, FKE -0.5, Gewicht +0.25", 2, 0.25},
 };
 
 ToggleRow levelRow(const SmartLevel &level)
 {
     const Steps deltas = {add("gew", level.weight), add("fke", -0.5)};
-    Steps whenChecked = level.switchesWhenChecked;
-    whenChecked.insert(whenChecked.end(), deltas.begin(), deltas.end());
-    whenChecked.push_back(chargeFramePrice(level.level, +1));
-    Steps whenUnchecked = level.switchesWhenUnchecked;
-    const Steps withdrawn = negated(deltas);
-    whenUnchecked.insert(whenUnchecked.end(), withdrawn.begin(), withdrawn.end());
-    whenUnchecked.push_back(chargeFramePrice(level.level, -1));
-    return {level.box, level.toolTip, whenChecked, whenUnchecked};
+    return {level.box, level.toolTip, joined({{enable("stimm")}, deltas, {chargeFramePrice(level.level, +1)}}),
+            joined({{uncheck("stimm"), disable("stimm")}, negated(deltas), {chargeFramePrice(level.level, -1)}})};
 }
 
 } // namespace
@@ -106,8 +90,10 @@ void attachSmartgun(Window &page)
                         "",
                         {disable("Form12.smartextern")},
                         {uncheck("smartintern1"), uncheck("smartintern2"), releaseExternalSmartgun()}});
+    std::vector<ToggleRow> levels;
     for (const SmartLevel &level : kSmartLevels)
-        attachToggle(page, levelRow(level));
+        levels.push_back(levelRow(level));
+    attachLevelGroup(page, {"smartintern", false, levels});
 }
 
 } // namespace korvalde::page3

@@ -10,32 +10,11 @@ namespace {
 
 using namespace steps;
 
-Steps join(std::initializer_list<Steps> parts)
-{
-    Steps result;
-    for (const Steps &part : parts)
-        result.insert(result.end(), part.begin(), part.end());
-    return result;
-}
-
-Steps forEach(Step (*make)(const QString &), const QStringList &targets)
-{
-    Steps result;
-    for (const QString &target : targets)
-        result.push_back(make(target));
-    return result;
-}
-
-// An option that only changes numbers, and gives them back in the same order.
-ToggleRow deltasOnly(const QString &box, const Steps &deltas)
-{
-    return {box, {}, deltas, negated(deltas)};
-}
-
 // One of a group that excludes its siblings by disabling them while it is checked.
 ToggleRow excluding(const QString &box, const Steps &deltas, const QStringList &siblings)
 {
-    return {box, {}, join({deltas, forEach(disable, siblings)}), join({negated(deltas), forEach(enable, siblings)})};
+    return {
+        box, {}, joined({deltas, forEach(disable, siblings)}), joined({negated(deltas), forEach(enable, siblings)})};
 }
 
 const Steps kTakeUnderbarrel = {setText("hlt3", ""), disable("hlt3")};
@@ -46,8 +25,8 @@ ToggleRow underbarrel(const QString &box, const Steps &deltas, const QStringList
 {
     return {box,
             {},
-            join({kTakeUnderbarrel, forEach(disable, others), deltas}),
-            join({kFreeUnderbarrel, forEach(enable, others), negated(deltas)})};
+            joined({kTakeUnderbarrel, forEach(disable, others), deltas}),
+            joined({kFreeUnderbarrel, forEach(enable, others), negated(deltas)})};
 }
 
 const QStringList kWeapons = {"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"};
@@ -56,23 +35,27 @@ const QStringList kBioVariants = {"griffdornen", "sprühsystem", "elektroshock"}
 // A variant of the secondary weapon: choosing it buys the secondary weapon and the safety.
 ToggleRow bioVariant(const QString &box, const QStringList &siblings)
 {
-    return {box, {}, join({{check("sekundär"), check("bio")}, forEach(disable, siblings)}), forEach(enable, siblings)};
+    return {
+        box, {}, joined({{check("sekundär"), check("bio")}, forEach(disable, siblings)}), forEach(enable, siblings)};
 }
 
 std::vector<ToggleRow> accessoryRows()
 {
     const Steps sawnOff = {add("pwn", -1), add("dp", 8), add("trn", 2), add("gew", -1)};
     return {
-        deltasOnly("schall", {add("trn", -2), add("gew", 0.2), add("fke", -0.25), add("dp", 100)}),
-        deltasOnly("suppressor", {add("trn", -2), add("gew", 0.5), add("fke", -0.25), add("dp", 150)}),
-        deltasOnly("schulter", {add("trn", -1), add("gew", 0.5), add("dp", 40), add("kpd", 1)}),
+        optionRow("schall", {}, {add("trn", -2), add("gew", 0.2), add("fke", -0.25), add("dp", 100)}),
+        optionRow("suppressor", {}, {add("trn", -2), add("gew", 0.5), add("fke", -0.25), add("dp", 150)}),
+        optionRow("schulter", {}, {add("trn", -1), add("gew", 0.5), add("dp", 40), add("kpd", 1)}),
         excluding("hüft", {add("trn", -4), add("kpd", 1), add("dp", 40), add("gew", 2)}, {"schock"}),
         excluding("schock", {add("kpd", 1), add("dp", 40), add("gew", 2.5)}, {"hüft"}),
         // The sawn-off barrel takes the barrel mount but leaves the field enabled.
-        {"abgesägte", {}, join({{setText("hlt", "")}, sawnOff}), join({{setText("hlt", "Lauf")}, negated(sawnOff)})},
-        deltasOnly("griff", {add("kpd", 1), add("dp", 25)}),
-        deltasOnly("sicherung", {add("dp", 30)}),
-        deltasOnly("abzug", {add("dp", 50), add("fke", -0.5)}),
+        {"abgesägte",
+         {},
+         joined({{setText("hlt", "")}, sawnOff}),
+         joined({{setText("hlt", "Lauf")}, negated(sawnOff)})},
+        optionRow("griff", {}, {add("kpd", 1), add("dp", 25)}),
+        optionRow("sicherung", {}, {add("dp", 30)}),
+        optionRow("abzug", {}, {add("dp", 50), add("fke", -0.5)}),
 
         {"bio",
          {},
@@ -80,10 +63,10 @@ std::vector<ToggleRow> accessoryRows()
          {add("fke", 0.25), add("dp", -450), disable("sekundär"), uncheck("sekundär")}},
         {"sekundär",
          {},
-         join({{check("bio")}, forEach(enable, kBioVariants), {add("dp", 450), add("fke", -0.75), add("gew", 0.5)}}),
-         join({forEach(uncheck, {"griffdornen", "elektroshock", "sprühsystem"}),
-               forEach(disable, kBioVariants),
-               {add("dp", -450), add("fke", 0.75), add("gew", -0.5)}})},
+         joined({{check("bio")}, forEach(enable, kBioVariants), {add("dp", 450), add("fke", -0.75), add("gew", 0.5)}}),
+         joined({forEach(uncheck, {"griffdornen", "elektroshock", "sprühsystem"}),
+                 forEach(disable, kBioVariants),
+                 {add("dp", -450), add("fke", 0.75), add("gew", -0.5)}})},
         bioVariant("griffdornen", {"sprühsystem", "elektroshock"}),
         bioVariant("sprühsystem", {"griffdornen", "elektroshock"}),
         bioVariant("elektroshock", {"sprühsystem", "griffdornen"}),
@@ -100,10 +83,10 @@ std::vector<ToggleRow> accessoryRows()
         // The weapon box costs nothing itself; withdrawing it withdraws the chosen weapon.
         {"unterlaufwaffe",
          {},
-         join({kTakeUnderbarrel, forEach(disable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
-               forEach(enable, kWeapons)}),
-         join({kFreeUnderbarrel, forEach(enable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
-               forEach(uncheck, kWeapons), forEach(disable, kWeapons)})},
+         joined({kTakeUnderbarrel, forEach(disable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
+                 forEach(enable, kWeapons)}),
+         joined({kFreeUnderbarrel, forEach(enable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
+                 forEach(uncheck, kWeapons), forEach(disable, kWeapons)})},
 
         excluding("bajonett", {add("trn", -1), add("gew", 0.75), add("fke", -0.25), add("dp", 10)},
                   {"granatwerfer", "enterhaken", "flammenwerfer"}),

@@ -46,20 +46,6 @@ Steps undone(const Steps &steps)
     return result;
 }
 
-Steps forEach(const QStringList &boxes, Step (*make)(const QString &))
-{
-    Steps result;
-    for (const QString &box : boxes)
-        result.push_back(make(box));
-    return result;
-}
-
-Steps operator+(Steps first, const Steps &second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 Step openDialog(const QString &accessory)
 {
     return run([accessory](Window &page) { openMountDialog(page, accessory); });
@@ -85,37 +71,43 @@ std::vector<ToggleRow> accessoryRows()
     return {
         {"smartextern",
          {},
-         Steps{openDialog("smartextern")} + forEach(smartLevels, enable) + Steps{add("fke", -0.25), lockSmartgun(true)},
-         Steps{releaseMount("smartextern")} + forEach(smartLevels, uncheck) + forEach(smartLevels, disable) +
-             Steps{add("fke", 0.25), lockSmartgun(false)}},
+         joined({{openDialog("smartextern")}, forEach(enable, smartLevels), {add("fke", -0.25), lockSmartgun(true)}}),
+         joined({{releaseMount("smartextern")},
+                 forEach(uncheck, smartLevels),
+                 forEach(disable, smartLevels),
+                 {add("fke", 0.25), lockSmartgun(false)}})},
         {"ultraschall",
          {},
          {add("trn", -2), openDialog("ultraschall"), add("fke", -0.25), add("gew", 0.25), add("dp", 260)},
          {releaseMount("ultraschall"), add("trn", 2), add("fke", 0.25), add("gew", -0.25), add("dp", -260)}},
         {"laser",
          {},
-         Steps{openDialog("laser")} + forEach(laserClasses, enable) + Steps{add("fke", -0.25), add("gew", 0.25)},
-         Steps{releaseMount("laser")} + forEach(laserClasses, uncheck) + forEach(laserClasses, disable) +
-             Steps{add("fke", 0.25), add("gew", -0.25)}},
+         joined({{openDialog("laser")}, forEach(enable, laserClasses), {add("fke", -0.25), add("gew", 0.25)}}),
+         joined({{releaseMount("laser")},
+                 forEach(uncheck, laserClasses),
+                 forEach(disable, laserClasses),
+                 {add("fke", 0.25), add("gew", -0.25)}})},
         {"laserziel",
          {},
          {add("trn", -2), openDialog("laserziel"), add("dp", 740), add("gew", 0.5), add("fke", -0.25)},
          {releaseMount("laserziel"), add("trn", 2), add("dp", -740), add("gew", -0.5), add("fke", 0.25)}},
         {"sichtgerät",
          {},
-         Steps{openDialog("sichtgerät"), add("trn", -1), add("fke", -0.25), add("gew", 0.25)} +
-             forEach(sightOptions(), enable),
-         Steps{releaseMount("sichtgerät"), add("trn", 1), add("fke", 0.25), add("gew", -0.25)} +
-             forEach(sightOptions(), uncheck) + forEach(sightOptions(), disable)},
+         joined({{openDialog("sichtgerät"), add("trn", -1), add("fke", -0.25), add("gew", 0.25)},
+                 forEach(enable, sightOptions())}),
+         joined({{releaseMount("sichtgerät"), add("trn", 1), add("fke", 0.25), add("gew", -0.25)},
+                 forEach(uncheck, sightOptions()),
+                 forEach(disable, sightOptions())})},
         // The rangefinder sits where the sight would; the sight's options stay disabled
         // after it goes until the sight is chosen anew.
         {"entfernungsmesser",
          {},
-         Steps{openDialog("entfernungsmesser"), add("gew", 0.1), add("fke", -0.25), add("dp", 30),
-               disable("sichtgerät")} +
-             forEach(sightOptions(), disable),
-         Steps{releaseMount("entfernungsmesser"), enable("sichtgerät")} + forEach(sightOptions(), disable) +
-             Steps{add("gew", -0.1), add("fke", 0.25), add("dp", -30)}},
+         joined({{openDialog("entfernungsmesser"), add("gew", 0.1), add("fke", -0.25), add("dp", 30),
+                  disable("sichtgerät")},
+                 forEach(disable, sightOptions())}),
+         joined({{releaseMount("entfernungsmesser"), enable("sichtgerät")},
+                 forEach(disable, sightOptions()),
+                 {add("gew", -0.1), add("fke", 0.25), add("dp", -30)}})},
     };
 }
 
