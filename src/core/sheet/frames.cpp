@@ -1,7 +1,5 @@
 #include "sheet/frames.h"
 
-#include "model/application.h"
-
 namespace korvalde {
 
 const std::array<FrameEntry, 14> &frameCatalogue()
@@ -33,11 +31,6 @@ const FrameEntry *findFrame(const QString &name)
             return &frame;
     }
     return nullptr;
-}
-
-const FrameEntry *chosenFrame(Application &app)
-{
-    return findFrame(app.window("Form1")["typ"].text());
 }
 
 } // namespace korvalde

@@ -21,8 +21,4 @@ const std::array<FrameEntry, 14> &frameCatalogue();
 // The frame whose name is exactly `name`, or nothing.
 const FrameEntry *findFrame(const QString &name);
 
-// The frame chosen on the start page (its `typ`), or nothing while none matches.
-class Application;
-const FrameEntry *chosenFrame(Application &app);
-
 } // namespace korvalde

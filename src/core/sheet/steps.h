@@ -12,7 +12,7 @@
 namespace korvalde {
 
 // One effect of an option, as the option tables list them. A target names a control of
-// the option's own page ("fke", "bullpup") or of another window ("Form4.schall"); touching
+// the option's own page ("fke", "bullpup") or of another window (see `on` below); touching
 // another window creates it if it is not loaded.
 struct Step {
     enum class Kind { Add, SetText, CopyText, Enable, Disable, Show, Hide, Check, Uncheck, Run };
@@ -69,6 +69,12 @@ inline Step run(std::function<void(Window &)> operation)
 } // namespace steps
 
 using Steps = std::vector<Step>;
+
+// A step target on another window: the control `control` of the window named `window`.
+inline QString on(const QString &window, const QString &control)
+{
+    return window + u'.' + control;
+}
 
 // The control a step target names, seen from `page`.
 Control &resolveTarget(Window &page, const QString &target);

@@ -1,6 +1,7 @@
 #include "pages/page2/options.h"
-#include "sheet/frames.h"
 #include "sheet/steps.h"
+#include "wizard/chosenframe.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page2 {
 
@@ -14,7 +15,7 @@ void offerSilencer(Window &page)
     const FrameEntry *frame = chosenFrame(page.app());
     if (frame != nullptr && frame->name == "Taser")
         return;
-    resolveTarget(page, "Form4.schall").setVisible(true);
+    resolveTarget(page, on(windows::page4, "schall")).setVisible(true);
 }
 
 ToggleRow fireMode(const QString &box, const QString &toolTip, const QString &modes, const Steps &deltas,
@@ -25,7 +26,7 @@ ToggleRow fireMode(const QString &box, const QString &toolTip, const QString &mo
     row.whenUnchecked.insert(row.whenUnchecked.begin(), setText("pwr", withdrawnModes));
     if (takesSilencer) {
         row.whenChecked.push_back(run(offerSilencer));
-        row.whenUnchecked.push_back(hide("Form4.schall"));
+        row.whenUnchecked.push_back(hide(on(windows::page4, "schall")));
     }
     return row;
 }

@@ -1,4 +1,5 @@
 #include "pages/page3/options.h"
+#include "wizard/windows.h"
 
 #include "sheet/steps.h"
 
@@ -30,10 +31,13 @@ const GasLevel kGasLevels[] = {
 // vent gives back what the page received. Unchecking it withdraws whichever level is on.
 ToggleRow summaryRow()
 {
-    Steps whenUnchecked = {copyText("hlt", "hltorg"), enable("Form4.abgesägte")};
+    Steps whenUnchecked = {copyText("hlt", "hltorg"), enable(on(windows::page4, "abgesägte"))};
     for (const GasLevel &level : kGasLevels)
         whenUnchecked.push_back(uncheck(level.box));
-    return {"gas", "", {copyText("hltorg", "hlt"), setText("hlt", ""), disable("Form4.abgesägte")}, whenUnchecked};
+    return {"gas",
+            "",
+            {copyText("hltorg", "hlt"), setText("hlt", ""), disable(on(windows::page4, "abgesägte"))},
+            whenUnchecked};
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "pages/page3/options.h"
+#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "sheet/sheet.h"
@@ -57,7 +58,7 @@ Step releaseExternalSmartgun()
 {
     return run([](Window &page) {
         if (page["typ"].text() != "Holdout Pistole")
-            page.app().window("Form12")["smartextern"].setEnabled(true);
+            page.app().window(windows::page5)["smartextern"].setEnabled(true);
     });
 }
 
@@ -88,7 +89,7 @@ void attachSmartgun(Window &page)
 {
     attachToggle(page, {"smartintern",
                         "",
-                        {disable("Form12.smartextern")},
+                        {disable(on(windows::page5, "smartextern"))},
                         {uncheck("smartintern1"), uncheck("smartintern2"), releaseExternalSmartgun()}});
     std::vector<ToggleRow> levels;
     for (const SmartLevel &level : kSmartLevels)

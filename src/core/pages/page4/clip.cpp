@@ -1,4 +1,5 @@
 #include "pages/page4/options.h"
+#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "sheet/numbertext.h"
@@ -23,7 +24,7 @@ std::optional<double> pickedSize(const Window &page)
 // is no number ("-" after a withdrawn break action) counts as no rounds.
 std::optional<QString> handedOverCapacity(const Window &page)
 {
-    const Window *page3 = page.app().find("Form3");
+    const Window *page3 = page.app().find(windows::page3);
     if (!page3)
         return std::nullopt;
     return (*page3)["cap"].text();

@@ -1,8 +1,9 @@
 #include "pages/page4/load.h"
+#include "wizard/windows.h"
 
-#include "app/navigation.h"
 #include "model/application.h"
-#include "sheet/frames.h"
+#include "wizard/chosenframe.h"
+#include "wizard/navigation.h"
 
 #include <QStringList>
 
@@ -89,7 +90,7 @@ void deriveFromPage2(Window &page, const Window &page2)
 void deriveFromEarlierPages(Window &page)
 {
     Application &app = page.app();
-    if (const Window *page2 = app.find("Form2")) {
+    if (const Window *page2 = app.find(windows::page2)) {
         deriveFromPage2(page, *page2);
         if (const FrameEntry *frame = chosenFrame(app)) {
             for (const FrameRestriction &restriction : kFrameRestrictions) {
@@ -101,14 +102,14 @@ void deriveFromEarlierPages(Window &page)
         }
     }
     // The gas vent takes the barrel mount the sawn-off barrel would free.
-    if (const Window *page3 = app.find("Form3"); page3 && isChecked(*page3, "gas"))
+    if (const Window *page3 = app.find(windows::page3); page3 && isChecked(*page3, "gas"))
         page["abgesägte"].setEnabled(false);
 }
 
 void load(Window &page)
 {
     Application &app = page.app();
-    if (const Window *page3 = app.find("Form3"))
+    if (const Window *page3 = app.find(windows::page3))
         navigation::placeAt(page, *page3);
     for (const char *variant : {"griffdornen", "sprühsystem", "elektroshock"})
         page[variant].setEnabled(false);

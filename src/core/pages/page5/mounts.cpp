@@ -1,4 +1,5 @@
 #include "pages/page5/mounts.h"
+#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "pages/page5/mountdialogs.h"
@@ -68,7 +69,7 @@ void flagChanged(Window &page5, const Mount &mount)
 
 void boxChanged(Window &dialog, const Mount &mount)
 {
-    Window &page5 = dialog.app().window("Form12");
+    Window &page5 = dialog.app().window(windows::page5);
     Control &box = dialog[mount.box];
     Control &field = page5[mount.field];
     if (box.isChecked()) {

@@ -1,4 +1,5 @@
 #include "pages/page5/options.h"
+#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "pages/page5/layout.h"
@@ -115,7 +116,7 @@ std::vector<ToggleRow> accessoryRows()
 
 void lockInternalSmartgun(Application &app, bool locked)
 {
-    if (Window *page3 = app.find("Form3"))
+    if (Window *page3 = app.find(windows::page3))
         (*page3)["smartintern"].setEnabled(!locked);
 }
 

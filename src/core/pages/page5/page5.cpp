@@ -1,11 +1,12 @@
 #include "pages/page5/page5.h"
+#include "wizard/windows.h"
 
-#include "app/navigation.h"
-#include "app/wizardpage.h"
 #include "pages/page5/layout.h"
 #include "pages/page5/mounts.h"
 #include "pages/page5/options.h"
-#include "sheet/frames.h"
+#include "wizard/chosenframe.h"
+#include "wizard/navigation.h"
+#include "wizard/wizardpage.h"
 
 #include <utility>
 
@@ -22,19 +23,17 @@ void showFreeMounts(const Window &page, Window &completion)
 }
 
 const WizardPageLayout kLayout = {
-    "Form12",
-    "\"Korvalde\" - Seite 5",
-    "Frame1",
-    "Seite 5",
-    "Frame2",
-    "Unterlauf / Aufmontiertes Zubehör ",
-    "X",
-    "Zurück",
-    "Command2",
-    "Form4",
-    "Form5",
-    false,
-    showFreeMounts,
+    .name = windows::page5,
+    .title = "\"Korvalde\" - Seite 5",
+    .sheetFrame = "Frame1",
+    .sheetCaption = "Seite 5",
+    .optionsFrame = "Frame2",
+    .optionsCaption = "Unterlauf / Aufmontiertes Zubehör ",
+    .snwPlaceholder = "X",
+    .backButton = "Zurück",
+    .forwardButton = "Command2",
+    .handsOnType = false,
+    .handOver = showFreeMounts,
 };
 
 // What each checked box adds to the modifications list, in list order. The sight's
@@ -67,7 +66,7 @@ void takeOverEarlierPages(Window &page, const FrameEntry *frame)
 {
     if (frame && kFramesWithoutUnderbarrel.contains(frame->name))
         page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
-    const Window *page3 = page.app().find("Form3");
+    const Window *page3 = page.app().find(windows::page3);
     if (page3 && (*page3)["smartintern"].isChecked())
         page["smartextern"].setEnabled(false);
 }
@@ -75,7 +74,7 @@ void takeOverEarlierPages(Window &page, const FrameEntry *frame)
 void load(Window &page)
 {
     Application &app = page.app();
-    navigation::placeAt(app.window("Form5"), page);
+    navigation::placeAt(app.window(windows::completion), page);
     const FrameEntry *frame = chosenFrame(app);
     if (frame)
         page[kLayout.sheetFrame].setText(frame->name);
