@@ -14,7 +14,7 @@ const std::array<FrameProfile, 14> kProfiles = {{
     // clang-format off
     // frame                  pwn   snw       pwr         trn  gew     cap   lmm         hlt     hlt2           hlt3
     {"Holdout Pistole",       "4",  "L",      "EM",       "9", "0,5",  "4",  "Streifen", "-",    "",            "",
-     false, {"lade2", "modus1"},          "",               "",           {}, false},
+     false, {"lade2", "modus1"},          "",               "",           {}, false, true, false},
     {"Leichte Pistole",       "6",  "L",      "HM",       "7", "1,25", "12", "Streifen", "Lauf", "Aufmontiert", "",
      false, {"lade2", "modus2"},          "gewichtstufe2",  "mehrstufe2", {"unterlaufgewicht", "vordergriff"}, true},
     {"Automatische Pistole",  "6",  "L",      "HM/SM",    "6", "3",    "30", "Streifen", "Lauf", "Aufmontiert", "",
@@ -27,7 +27,7 @@ const std::array<FrameProfile, 14> kProfiles = {{
      false, {"modus2", "lade4"},          "gewichtstufe6",  "mehrstufe4", {}, false},
     {"Taser",                 "10", "S-Bet.", "HM",       "5", "2,5",  "3",  "Magazin",  "",     "Aufmontiert", "",
      false, {"modus2"},                   "gewichtstufe2",  "mehrstufe2",
-     {"ladestreifen", "vergrößert", "schall", "unterlaufgewicht", "vordergriff"}, true},
+     {"ladestreifen", "vergrößert", "schall", "unterlaufgewicht", "vordergriff"}, true, false},
     {"Sportgewehr",           "7",  "S",      "HM",       "2", "4,5",  "5",  "Magazin",  "Lauf", "Aufmontiert", "Unterlauf",
      false, {"modus2", "lade4"},          "gewichtstufe6",  "mehrstufe4", {}, false},
     {"Sturmgewehr",           "8",  "M",      "HM/SM/AM", "3", "5",    "30", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",

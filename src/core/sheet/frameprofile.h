@@ -22,11 +22,13 @@ struct FrameProfile {
     // The frames whose pre-selected boxes cost FKE take over the start page's FKE before
     // checking them, so that the FKE guard never sees a negative value during the load.
     bool takesStartFke;
-    QStringList preselected; // checked in this order
-    QString weightCombo;     // the step list of "Gewichtsreduzierung ", or empty
-    QString fkeCombo;        // the step list of "Erhöhte FKE", or empty
-    QStringList hiddenOnPage4;
-    bool underbarrelTaken; // page 5 records the underbarrel mount as taken
+    QStringList preselected;       // checked in this order
+    QString weightCombo;           // the step list of "Gewichtsreduzierung ", or empty
+    QString fkeCombo;              // the step list of "Erhöhte FKE", or empty
+    QStringList hiddenOnPage4;     // a box hidden here is one the frame has no place for
+    bool underbarrelTaken;         // page 5 records the underbarrel mount as taken
+    bool takesGasVent = true;      // page 3 offers the gas vents
+    bool mountsAccessories = true; // page 5 has a mount for its accessories
 };
 
 // The profile of the frame named exactly `frame`, or nothing.

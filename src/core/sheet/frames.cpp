@@ -1,5 +1,7 @@
 #include "sheet/frames.h"
 
+#include "sheet/numbertext.h"
+
 namespace korvalde {
 
 const std::array<FrameEntry, 14> &frameCatalogue()
@@ -22,6 +24,11 @@ const std::array<FrameEntry, 14> &frameCatalogue()
         {14, "Sturmkanone", "Sturmkanone                    ( FKE: 4  |  DP:1400 )", "4", "1400"},
     }};
     return catalogue;
+}
+
+double FrameEntry::baseDp() const
+{
+    return parseNumber(dp).value_or(0);
 }
 
 const FrameEntry *findFrame(const QString &name)

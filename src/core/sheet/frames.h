@@ -14,6 +14,9 @@ struct FrameEntry {
     QString caption; // the option button's caption on the start page
     QString fke;     // number text
     QString dp;
+
+    // The catalogue DP as a number: what the frame itself costs.
+    double baseDp() const;
 };
 
 const std::array<FrameEntry, 14> &frameCatalogue();

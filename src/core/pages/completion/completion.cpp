@@ -1,5 +1,4 @@
 #include "pages/completion/completion.h"
-#include "wizard/windows.h"
 
 #include "pages/completion/layout.h"
 #include "pages/completion/savesheet.h"
@@ -7,6 +6,7 @@
 #include "sheet/sheet.h"
 #include "wizard/chosenframe.h"
 #include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 #include <QRegularExpression>
 

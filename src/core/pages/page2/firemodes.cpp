@@ -1,4 +1,5 @@
 #include "pages/page2/options.h"
+#include "sheet/frameprofile.h"
 #include "sheet/steps.h"
 #include "wizard/chosenframe.h"
 #include "wizard/windows.h"
@@ -9,11 +10,12 @@ namespace {
 
 using namespace steps;
 
-// Single and half-automatic fire take page 4's silencer; the Taser has none to offer.
+// Single and half-automatic fire take page 4's silencer, on a frame that has a place for it.
 void offerSilencer(Window &page)
 {
     const FrameEntry *frame = chosenFrame(page.app());
-    if (frame != nullptr && frame->name == "Taser")
+    const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr;
+    if (profile != nullptr && profile->hiddenOnPage4.contains("schall"))
         return;
     resolveTarget(page, on(windows::page4, "schall")).setVisible(true);
 }

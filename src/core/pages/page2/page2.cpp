@@ -1,9 +1,9 @@
 #include "pages/page2/page2.h"
-#include "wizard/windows.h"
 
 #include "pages/page2/layout.h"
 #include "pages/page2/options.h"
 #include "pages/page2/profile.h"
+#include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
 namespace korvalde {

@@ -1,9 +1,9 @@
 #include "pages/page2/profile.h"
-#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "pages/page2/layout.h"
 #include "sheet/frameprofile.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page2 {
 

@@ -1,7 +1,7 @@
 #include "pages/page3/options.h"
-#include "wizard/windows.h"
 
 #include "sheet/steps.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page3 {
 

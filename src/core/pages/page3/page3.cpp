@@ -1,11 +1,12 @@
 #include "pages/page3/page3.h"
-#include "wizard/windows.h"
 
 #include "pages/page3/layout.h"
 #include "pages/page3/options.h"
+#include "sheet/frameprofile.h"
 #include "sheet/sheet.h"
 #include "wizard/chosenframe.h"
 #include "wizard/navigation.h"
+#include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
 namespace korvalde {
@@ -50,7 +51,7 @@ void load(Window &page)
     if (const Window *page2 = app.find(windows::page2))
         sheet::copy(*page2, page,
                     {"pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt", "hlt2", "hlt3", "kpd"});
-    if (frame->name == "Taser") {
+    if (const FrameProfile *profile = frameProfile(frame->name); profile && !profile->takesGasVent) {
         for (const QString &box : kGasVentBoxes)
             page[box].setEnabled(false);
     }

@@ -1,9 +1,9 @@
 #include "pages/page4/options.h"
-#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
+#include "wizard/windows.h"
 
 #include <optional>
 

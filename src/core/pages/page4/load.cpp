@@ -1,9 +1,10 @@
 #include "pages/page4/load.h"
-#include "wizard/windows.h"
 
 #include "model/application.h"
+#include "sheet/frameprofile.h"
 #include "wizard/chosenframe.h"
 #include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 #include <QStringList>
 
@@ -34,18 +35,6 @@ const FrameOffer kFrameOffers[] = {
     {"MMG", kHeavyMountings, {}},
     {"SMG", kHeavyMountings, {}},
     {"Sturmkanone", {"dreibein", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-};
-
-// What page 2's profile hides on page 4 for the small frames without an underbarrel mount.
-struct FrameRestriction {
-    QString frame;
-    QStringList hidden;
-};
-
-const FrameRestriction kFrameRestrictions[] = {
-    {"Leichte Pistole", {"unterlaufgewicht", "vordergriff"}},
-    {"Automatische Pistole", {"unterlaufgewicht", "vordergriff"}},
-    {"Taser", {"ladestreifen", "vergrößert", "schall", "unterlaufgewicht", "vordergriff"}},
 };
 
 void applyFrameOffer(Window &page, const QString &frame)
@@ -92,13 +81,11 @@ void deriveFromEarlierPages(Window &page)
     Application &app = page.app();
     if (const Window *page2 = app.find(windows::page2)) {
         deriveFromPage2(page, *page2);
-        if (const FrameEntry *frame = chosenFrame(app)) {
-            for (const FrameRestriction &restriction : kFrameRestrictions) {
-                if (restriction.frame != frame->name)
-                    continue;
-                for (const QString &box : restriction.hidden)
-                    page[box].setVisible(false);
-            }
+        // What the frame has no place for stays hidden whatever page 2 showed.
+        const FrameEntry *frame = chosenFrame(app);
+        if (const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr) {
+            for (const QString &box : profile->hiddenOnPage4)
+                page[box].setVisible(false);
         }
     }
     // The gas vent takes the barrel mount the sawn-off barrel would free.

@@ -1,10 +1,10 @@
 #include "pages/page4/page4.h"
-#include "wizard/windows.h"
 
 #include "pages/page4/handoff.h"
 #include "pages/page4/layout.h"
 #include "pages/page4/load.h"
 #include "pages/page4/options.h"
+#include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
 namespace korvalde {

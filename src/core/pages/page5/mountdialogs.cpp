@@ -1,7 +1,7 @@
 #include "pages/page5/mountdialogs.h"
-#include "wizard/windows.h"
 
 #include "pages/page5/page5.h"
+#include "wizard/windows.h"
 
 #include "pages/page5/mounts.h"
 

@@ -1,8 +1,8 @@
 #include "pages/page5/mounts.h"
-#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "pages/page5/mountdialogs.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page5 {
 

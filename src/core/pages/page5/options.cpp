@@ -1,11 +1,11 @@
 #include "pages/page5/options.h"
-#include "wizard/windows.h"
 
 #include "model/application.h"
 #include "pages/page5/layout.h"
 #include "pages/page5/mountdialogs.h"
 #include "pages/page5/mounts.h"
 #include "sheet/steps.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page5 {
 

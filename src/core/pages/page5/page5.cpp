@@ -1,11 +1,12 @@
 #include "pages/page5/page5.h"
-#include "wizard/windows.h"
 
 #include "pages/page5/layout.h"
 #include "pages/page5/mounts.h"
 #include "pages/page5/options.h"
+#include "sheet/frameprofile.h"
 #include "wizard/chosenframe.h"
 #include "wizard/navigation.h"
+#include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
 #include <utility>
@@ -57,14 +58,12 @@ const std::pair<QString, QString> kEntries[] = {
     {"ultraschall", ", Ultraschallsensor"},
 };
 
-// Frames whose underbarrel mount does not exist: the dialogs never offer it.
-const QStringList kFramesWithoutUnderbarrel = {"Leichte Pistole", "Automatische Pistole", "Taser"};
-
 // What earlier pages switch on page 5, derived again whenever page 5 is created, so a
 // page 5 rebuilt after a back step looks as the first one did.
-void takeOverEarlierPages(Window &page, const FrameEntry *frame)
+void takeOverEarlierPages(Window &page, const FrameProfile *profile)
 {
-    if (frame && kFramesWithoutUnderbarrel.contains(frame->name))
+    // A frame without an underbarrel mount: the dialogs never offer it.
+    if (profile && profile->underbarrelTaken)
         page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
     const Window *page3 = page.app().find(windows::page3);
     if (page3 && (*page3)["smartintern"].isChecked())
@@ -78,12 +77,13 @@ void load(Window &page)
     const FrameEntry *frame = chosenFrame(app);
     if (frame)
         page[kLayout.sheetFrame].setText(frame->name);
-    // The holdout has no mount for any of them, so their refinements stay out of reach too.
-    if (frame && frame->name == "Holdout Pistole") {
+    // Without a mount for any of them, their refinements stay out of reach too.
+    const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr;
+    if (profile && !profile->mountsAccessories) {
         for (const QString &accessory : page5::accessories())
             page[accessory].setEnabled(false);
     }
-    takeOverEarlierPages(page, frame);
+    takeOverEarlierPages(page, profile);
 }
 
 } // namespace

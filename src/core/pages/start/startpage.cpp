@@ -1,9 +1,9 @@
 #include "pages/start/startpage.h"
-#include "wizard/windows.h"
 
 #include "sheet/frames.h"
 #include "sheet/sheet.h"
 #include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 namespace korvalde {
 
