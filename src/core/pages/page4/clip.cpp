@@ -61,6 +61,7 @@ bool isClipApplied(const Window &page)
 void attachEnlargedClip(Window &page)
 {
     Control &box = page["ladestreifen"];
+    box.setToolTip("DP +2 pro Schuß");
     box.onClick([&page, &box] {
         const std::optional<QString> handedOver = handedOverCapacity(page);
         if (!handedOver || !pickedSize(page))
