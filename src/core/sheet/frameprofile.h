@@ -6,7 +6,7 @@
 namespace korvalde {
 
 // What a frame brings to page 2: its base statistics, the page-2 options it offers, the
-// boxes it starts with, and what it takes away on pages 4 and 5.
+// boxes it starts with; and what the later pages offer and take away for it.
 struct FrameProfile {
     QString frame; // the name stored in `typ`
     QString pwn;
@@ -27,6 +27,8 @@ struct FrameProfile {
     QString fkeCombo;              // the step list of "Erhöhte FKE", or empty
     QStringList hiddenOnPage4;     // a box hidden here is one the frame has no place for
     bool underbarrelTaken;         // page 5 records the underbarrel mount as taken
+    QStringList shownOnPage4;      // the boxes page 4 shows for this frame, in this order
+    QStringList disabledOnPage4;   // the boxes page 4 offers disabled, in this order
     bool takesGasVent = true;      // page 3 offers the gas vents
     bool mountsAccessories = true; // page 5 has a mount for its accessories
 };

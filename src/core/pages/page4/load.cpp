@@ -12,41 +12,12 @@ namespace korvalde::page4 {
 
 namespace {
 
-struct FrameOffer {
-    QString frame;
-    QStringList shown;    // in this order
-    QStringList disabled; // in this order
-};
-
-const QStringList kHeavyMountings = {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"};
-
-const FrameOffer kFrameOffers[] = {
-    {"Holdout Pistole", {"schulter"}, {"unterlaufgewicht", "schall", "vordergriff"}},
-    {"Schwere Pistole", {"schulter"}, {}},
-    {"Leichte Pistole", {"schulter"}, {}},
-    {"Automatische Pistole", {"automodus", "schulter", "suppressor"}, {}},
-    {"Maschinenpistole", {"automodus", "schulter", "suppressor"}, {}},
-    {"Schrotflinte", {"abgesägte", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"Taser", {}, {}},
-    {"Sportgewehr", {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"Sturmgewehr", {"zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"}, {}},
-    {"Scharfschützengewehr", {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"LMG", kHeavyMountings, {}},
-    {"MMG", kHeavyMountings, {}},
-    {"SMG", kHeavyMountings, {}},
-    {"Sturmkanone", {"dreibein", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-};
-
-void applyFrameOffer(Window &page, const QString &frame)
+void applyFrameOffer(Window &page, const FrameProfile &profile)
 {
-    for (const FrameOffer &offer : kFrameOffers) {
-        if (offer.frame != frame)
-            continue;
-        for (const QString &box : offer.shown)
-            page[box].setVisible(true);
-        for (const QString &box : offer.disabled)
-            page[box].setEnabled(false);
-    }
+    for (const QString &box : profile.shownOnPage4)
+        page[box].setVisible(true);
+    for (const QString &box : profile.disabledOnPage4)
+        page[box].setEnabled(false);
 }
 
 // A box of another page that may not exist yet (page 2 builds itself while it reaches here).
@@ -102,7 +73,8 @@ void load(Window &page)
         page[variant].setEnabled(false);
     if (const FrameEntry *frame = chosenFrame(app)) {
         page["Frame6"].setText(frame->name);
-        applyFrameOffer(page, frame->name);
+        if (const FrameProfile *profile = frameProfile(frame->name))
+            applyFrameOffer(page, *profile);
     }
     deriveFromEarlierPages(page);
 }
