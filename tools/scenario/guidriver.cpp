@@ -4,6 +4,7 @@
 #include "app/windowfactory.h"
 #include "dialoganswers.h"
 #include "driver.h"
+#include "filenames.h"
 #include "frontend.h"
 #include "guiproperties.h"
 
@@ -41,7 +42,8 @@ public:
             messages_ << box.text();
             gui::runAndConfirm(box);
         });
-        frontend_.setSaveRunner([this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_); });
+        frontend_.setSaveRunner(
+            [this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_, &saveRefused_); });
         frontend_.setEndHandler([this] { ended_ = true; });
         app_ = std::make_unique<Application>(frontend_, createWindow, windowNames());
         frontend_.attach(*app_);
@@ -93,9 +95,11 @@ public:
         field->setFocus();
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_Delete);
-        // One key per character, with its text, so that letters beyond Latin-1 arrive too.
-        for (const QChar character : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        // The whole text in one key event, as a keyboard or input method delivers composed
+        // text: letters beyond Latin-1 and characters outside the Basic Multilingual Plane
+        // (two UTF-16 units) arrive whole.
+        if (!text.isEmpty())
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, Qt::NoModifier);
         settle();
         return {};
     }
@@ -120,7 +124,15 @@ public:
     QString save(const std::optional<QString> &path) override
     {
         saveAnswer_ = path;
-        return click(QStringLiteral("Form5"), QStringLiteral("cmdSave"));
+        saveRefused_ = false;
+        const QString why = click(QStringLiteral("Form5"), QStringLiteral("cmdSave"));
+        if (!why.isEmpty() || !saveRefused_)
+            return why;
+        // The dialog stayed open on the name; it was cancelled. Say why it did not take it.
+        QString refusal = path ? saveDialogRefusal(*path) : QString();
+        if (refusal.isEmpty())
+            refusal = QStringLiteral("it stays open on the name");
+        return QStringLiteral("the save dialog refuses it: ") + refusal;
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }
@@ -216,6 +228,7 @@ private:
     std::unique_ptr<Application> app_;
     QStringList messages_;
     std::optional<QString> saveAnswer_;
+    bool saveRefused_ = false;
     bool ended_ = false;
 };
 
