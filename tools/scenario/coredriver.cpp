@@ -64,7 +64,8 @@ public:
         const QString why = app_->userClick("Form5", "cmdSave");
         if (!why.isEmpty())
             return why;
-        return platform_.refusal.isEmpty() ? QString() : QStringLiteral("the save dialog refuses it: ") + platform_.refusal;
+        return platform_.refusal.isEmpty() ? QString()
+                                           : QStringLiteral("the save dialog refuses it: ") + platform_.refusal;
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }
@@ -104,6 +105,7 @@ public:
     QStringList takeMessages() override { return std::exchange(platform_.messages, {}); }
     bool hasEnded() const override { return app_->hasEnded(); }
     QString openModalWindow() const override { return {}; }
+    QString takeScreenshot(const QString &) override { return QStringLiteral("pictures need --gui"); }
 
 private:
     RecordingPlatform platform_;

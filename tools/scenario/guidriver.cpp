@@ -7,6 +7,8 @@
 #include "filenames.h"
 #include "frontend.h"
 #include "guiproperties.h"
+#include "screenshot.h"
+#include "widgetinput.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -20,19 +22,8 @@ namespace korvalde::scenario {
 
 namespace {
 
-// Lets the widgets catch up: layouts, and the windows the program discarded.
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// A point on the button's caption or indicator: a box stretched by its layout reacts
-// only there.
-QPoint hotSpot(const QWidget &widget)
-{
-    return {std::min(widget.width(), widget.sizeHint().width()) / 2, widget.height() / 2};
-}
+using gui::hotSpot;
+using gui::settle;
 
 class GuiDriver : public Driver {
 public:
@@ -92,14 +83,7 @@ public:
             return why;
         if (field->isReadOnly())
             return QStringLiteral("%1.%2 cannot be typed into").arg(window, control);
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Delete);
-        // The whole text in one key event, as a keyboard or input method delivers composed
-        // text: letters beyond Latin-1 and characters outside the Basic Multilingual Plane
-        // (two UTF-16 units) arrive whole.
-        if (!text.isEmpty())
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, Qt::NoModifier);
+        gui::typeText(*field, text);
         settle();
         return {};
     }
@@ -172,6 +156,8 @@ public:
         const QWidget *modal = QApplication::activeModalWidget();
         return modal == nullptr ? QString() : modal->windowTitle();
     }
+
+    QString takeScreenshot(const QString &path) override { return scenario::takeScreenshot(frontend_, path); }
 
 private:
     // The control's widget when the user can reach it and it is of the wanted kind;

@@ -2,8 +2,10 @@
 // Each scenario runs in a process of its own, so that a crash or a hang fails only that
 // scenario and the run goes on with the next one.
 
+#include "appicon.h"
 #include "driver.h"
 #include "filenames.h"
+#include "germantranslation.h"
 #include "messages.h"
 #include "runner.h"
 #include "scenario.h"
@@ -40,6 +42,7 @@ struct Options {
     bool gui = false;
     bool runOne = false;
     QString outDir;
+    QString screenshot; // --screenshot PNG: a picture after the one scenario
     QStringList paths;
 };
 
@@ -59,18 +62,23 @@ void badArguments(const QString &why)
 std::variant<Options, int> parseArguments(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Runs Korvalde scenario files against the program's core or, with --gui, against its\n"
-        "real widgets. A folder runs every *.scn file below it. Prints FILE:LINE: message for\n"
-        "each failing scenario, then \"N passed, N failed\". Exit status 0 when all passed, 1\n"
-        "when any failed, 2 on bad arguments."));
+    parser.setApplicationDescription(
+        QStringLiteral("Runs Korvalde scenario files against the program's core or, with --gui, against its\n"
+                       "real widgets. A folder runs every *.scn file below it. Prints FILE:LINE: message for\n"
+                       "each failing scenario, then \"N passed, N failed\". Exit status 0 when all passed, 1\n"
+                       "when any failed, 2 on bad arguments."));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Shows this help."));
     const QCommandLineOption gui("gui", QStringLiteral("Drives the real Qt widgets instead of the core."));
     const QCommandLineOption out("out", QStringLiteral("Leaves each scenario's output folder as DIR/NAME."),
                                  QStringLiteral("DIR"));
+    const QCommandLineOption screenshot(
+        "screenshot",
+        QStringLiteral("With --gui and one scenario: runs it, then saves the main window to PNG and each open\n"
+                       "dialog beside it (PNG with -DIALOG before the suffix), for the documentation."),
+        QStringLiteral("PNG"));
     QCommandLineOption runOne(kRunOne, QStringLiteral("Runs one scenario in this process (internal)."));
     runOne.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, gui, out, runOne});
+    parser.addOptions({help, gui, out, screenshot, runOne});
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("FILE_OR_FOLDER..."));
     if (!parser.parse(arguments)) {
@@ -86,7 +94,12 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     options.gui = parser.isSet(gui);
     options.runOne = parser.isSet(runOne);
     options.outDir = parser.value(out);
+    options.screenshot = parser.value(screenshot);
     options.paths = parser.positionalArguments();
+    if (parser.isSet(screenshot) && (!options.gui || options.screenshot.isEmpty() || options.paths.size() != 1)) {
+        badArguments(QStringLiteral("--screenshot PNG needs --gui and one scenario file"));
+        return kBadArguments;
+    }
     if (parser.isSet(out) && options.outDir.isEmpty()) {
         badArguments(QStringLiteral("--out needs a folder"));
         return kBadArguments;
@@ -170,6 +183,39 @@ int runOne(const Options &options)
     if (const std::optional<Failure> failure = runScenario(scenario, *driver, context))
         return fail(failure->line, failure->message);
     printLine(QStringLiteral("PASS"));
+    return 0;
+}
+
+// --screenshot: runs the one scenario here, with the program's name, icon and German
+// dialogs, and takes the pictures where it leaves the program.
+int takePictures(const Options &options, QApplication &application)
+{
+    QApplication::setApplicationName(QStringLiteral("Korvalde"));
+    QApplication::setWindowIcon(korvalde::gui::applicationIcon());
+    korvalde::gui::installGermanTranslation(application);
+    const QString path = options.paths.front();
+    auto fail = [&path](int line, const QString &message) {
+        printLine(QStringLiteral("%1:%2: %3").arg(shownLine(path)).arg(line).arg(shownLine(message)));
+        return 1;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printLine(QStringLiteral("korvalde-scenario: cannot read %1").arg(shownLine(path)), stderr);
+        return kBadArguments;
+    }
+    const Scenario scenario = parseScenarioBytes(path, file.readAll());
+    if (scenario.error)
+        return fail(scenario.error->line, scenario.error->message);
+    QTemporaryDir temporary;
+    std::unique_ptr<Driver> driver = makeGuiDriver();
+    RunContext context;
+    context.outDir = temporary.path();
+    context.scenarioDir = QFileInfo(path).absolutePath();
+    context.leaveWindowsOpen = true;
+    if (const std::optional<Failure> failure = runScenario(scenario, *driver, context))
+        return fail(failure->line, failure->message);
+    if (const QString why = driver->takeScreenshot(options.screenshot); !why.isEmpty())
+        return fail(scenario.commands.back().line, why);
     return 0;
 }
 
@@ -356,8 +402,9 @@ bool prepareOutRoot(const QString &outDir)
 // application before the arguments are parsed.
 bool hasOption(int argc, char **argv, const char *option)
 {
+    const size_t length = std::strlen(option);
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (std::strcmp(argv[i], option) == 0)
+        if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
             return true;
     }
     return false;
@@ -367,7 +414,8 @@ int main(int argc, char **argv)
 {
     // A scenario run through the widgets needs a widget application; everything else none.
     std::unique_ptr<QCoreApplication> application;
-    if (hasOption(argc, argv, "--run-one") && hasOption(argc, argv, "--gui")) {
+    if ((hasOption(argc, argv, "--run-one") || hasOption(argc, argv, "--screenshot")) &&
+        hasOption(argc, argv, "--gui")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QApplication>(argc, argv);
@@ -378,6 +426,10 @@ int main(int argc, char **argv)
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Options &options = std::get<Options>(parsed);
+    if (!options.screenshot.isEmpty()) {
+        auto *widgets = qobject_cast<QApplication *>(application.get());
+        return widgets == nullptr ? kBadArguments : takePictures(options, *widgets);
+    }
     if (options.runOne) {
         if (options.gui != (qobject_cast<QApplication *>(application.get()) != nullptr))
             return kBadArguments;

@@ -63,7 +63,8 @@ QString shortened(const QString &text, qsizetype limit, qsizetype head, qsizetyp
     qsizetype tailStart = text.size() - tail;
     if (text[tailStart].isLowSurrogate())
         ++tailStart;
-    return text.left(headEnd) + QStringLiteral("…[%1 characters left out]…").arg(tailStart - headEnd) + text.mid(tailStart);
+    return text.left(headEnd) + QStringLiteral("…[%1 characters left out]…").arg(tailStart - headEnd) +
+           text.mid(tailStart);
 }
 
 } // namespace

@@ -206,7 +206,8 @@ private:
         if (property == controlProperties().constEnd())
             return QStringLiteral("unknown property %1").arg(shownText(command.property));
         if (!property->contains(*kind))
-            return QStringLiteral("%1.%2 has no property %3").arg(window, shownText(command.control), shownText(command.property));
+            return QStringLiteral("%1.%2 has no property %3")
+                .arg(window, shownText(command.control), shownText(command.property));
         if (const std::optional<QString> bad = checkValue(command, kind))
             return bad;
         return compare(command, driver_.controlProperty(window, command.control, command.property));
@@ -282,7 +283,7 @@ std::optional<Failure> runScenario(const Scenario &scenario, Driver &driver, con
     }
     if (std::optional<Failure> unexpected = run.leftovers())
         return unexpected;
-    if (const QString modal = driver.openModalWindow(); !modal.isEmpty())
+    if (const QString modal = driver.openModalWindow(); !modal.isEmpty() && !context.leaveWindowsOpen)
         return Failure{scenario.commands.empty() ? 1 : scenario.commands.back().line,
                        QStringLiteral("a modal window is still open: %1").arg(modal)};
     return std::nullopt;

@@ -134,8 +134,7 @@ std::optional<QString> parseLine(const std::vector<Token> &tokens, Command &comm
 std::vector<FileName> fileNames(const Command &command)
 {
     const QString &verb = command.verb;
-    if (verb == "save" || verb == "open" || verb == "expect-line" || verb == "expect-lines" ||
-        verb == "expect-no-file")
+    if (verb == "save" || verb == "open" || verb == "expect-line" || verb == "expect-lines" || verb == "expect-no-file")
         return {{command.value, FileBase::Output}};
     if (verb == "expect-file")
         return {{command.value, FileBase::Output}, {command.text, FileBase::ScenarioFolder}};
