@@ -9,7 +9,7 @@
 # - bad arguments, unreadable files and arguments naming no scenario give exit status 2;
 #   --help prints the usage on standard output with exit status 0.
 set -uo pipefail
-tool=$1
+tool=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 mode=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -46,7 +46,7 @@ if [ "$code" -ne 0 ]; then
 fi
 
 # Fault 1: with --out, scenarios side by side write into folders of their own.
-output=$("$tool" $mode --out "$work/out" "$here/isolated")
+output=$(cd "$here" && "$tool" $mode --out "$work/out" isolated)
 code=$?
 if [ "$code" -ne 0 ] || [ "$(head -n 1 "$work/out/a/same.txt" 2>/dev/null)" != $'Name:      A\r' ] ||
     [ "$(head -n 1 "$work/out/b/same.txt" 2>/dev/null)" != $'Name:      B\r' ] || [ -e "$work/out/same.txt" ]; then

@@ -137,9 +137,9 @@ std::optional<std::vector<ScenarioFile>> scenarioFiles(const QStringList &paths)
             while (it.hasNext())
                 found << it.next();
             found.sort();
-            const QDir folder(path);
+            const QDir folder(info.absoluteFilePath());
             for (const QString &file : found)
-                files.push_back({file, withoutSuffix(folder.relativeFilePath(file))});
+                files.push_back({file, withoutSuffix(folder.relativeFilePath(QFileInfo(file).absoluteFilePath()))});
         } else if (info.isFile() && info.isReadable()) {
             files.push_back({path, withoutSuffix(info.fileName())});
         } else {
