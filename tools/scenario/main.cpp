@@ -138,8 +138,13 @@ std::optional<std::vector<ScenarioFile>> scenarioFiles(const QStringList &paths)
                 found << it.next();
             found.sort();
             const QDir folder(info.absoluteFilePath());
-            for (const QString &file : found)
+            for (const QString &file : found) {
+                if (!QFileInfo(file).isReadable()) {
+                    printLine(QStringLiteral("korvalde-scenario: cannot read %1").arg(shownLine(file)), stderr);
+                    return std::nullopt;
+                }
                 files.push_back({file, withoutSuffix(folder.relativeFilePath(QFileInfo(file).absoluteFilePath()))});
+            }
         } else if (info.isFile() && info.isReadable()) {
             files.push_back({path, withoutSuffix(info.fileName())});
         } else {
