@@ -80,6 +80,9 @@ public:
         setReadOnly(true);
         setFrame(false);
         setFocusPolicy(Qt::NoFocus);
+        QPalette ground = palette();
+        ground.setBrush(QPalette::Base, Qt::transparent);
+        setPalette(ground);
     }
 };
 
@@ -93,9 +96,9 @@ public:
         setReadOnly(true);
         setFocusPolicy(Qt::NoFocus);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        // Looks like the page it stands on, as the single-line display fields do.
+        // Stands on the page's own ground, as the single-line display fields do.
         setFrameShape(QFrame::NoFrame);
-        viewport()->setBackgroundRole(QPalette::Window);
+        viewport()->setAutoFillBackground(false);
     }
 
     QSize sizeHint() const override
