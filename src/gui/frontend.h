@@ -61,6 +61,8 @@ public:
     // Platform
     void showMessage(const MessageBox &message) override;
     std::optional<QString> askSaveFileName(const SaveRequest &request) override;
+    // Confirmed in the main window's status bar for a few seconds.
+    void fileSaved(const QString &fileName) override;
     void endProgram() override;
 
 private:
@@ -84,6 +86,9 @@ private:
     void updateMainWindow();
     void bringToFront(QWidget &page);
     const Shown *shownOf(const QString &window) const;
+    void runModal(const std::function<void()> &modal);
+
+    static constexpr int kSavedNoticeMilliseconds = 5000;
 
     Application *app_ = nullptr;
     std::unique_ptr<MainWindow> mainWindow_;

@@ -28,6 +28,8 @@ public:
     virtual void showMessage(const MessageBox &message) = 0;
     // The chosen file name, or nothing when the user cancelled.
     virtual std::optional<QString> askSaveFileName(const SaveRequest &request) = 0;
+    // The file has been written whole; a desktop confirms it to the user.
+    virtual void fileSaved(const QString & /*fileName*/) {}
     virtual void endProgram() = 0;
 };
 
