@@ -282,6 +282,13 @@ std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
                 return QStringLiteral("%1 is still loaded after the back step to %2").arg(name, pages[pageNow]);
         }
     }
+    // "&Neu" discards every window but the start page.
+    if (clicked && action.window == "Form5" && action.control == "Command1" && pageNow == 0) {
+        for (const Window *window : app_->loadedWindows()) {
+            if (window->name() != "Form1")
+                return QStringLiteral("%1 is still loaded after a new weapon").arg(window->name());
+        }
+    }
     // The internal smartgun costs the frame's base DP at level 1, half as much again
     // (halves rounded up) at level 2.
     if (clicked && action.window == "Form3" && (action.control == "smartintern1" || action.control == "smartintern2") &&
