@@ -20,14 +20,6 @@ public:
     }
     void endProgram() override { ended = true; }
 
-    QStringList messageTexts() const
-    {
-        QStringList texts;
-        for (const MessageBox &message : messages)
-            texts << message.text;
-        return texts;
-    }
-
     std::vector<MessageBox> messages;
     std::optional<QString> saveAnswer;
     std::optional<SaveRequest> lastSaveRequest;

@@ -19,22 +19,6 @@ namespace {
 const QStringList kNumberFields = {"dp", "fke", "pwn", "trn", "gew", "kpd"};
 const QStringList kProbeFields = {"dp", "fke", "trn", "gew", "kpd", "pwn"};
 
-// The texts the word fields may hold.
-const QHash<QString, QSet<QString>> &wordTexts()
-{
-    static const QHash<QString, QSet<QString>> words = {
-        {"pwr", {"EM", "HM", "SM", "AM", "HM/SM", "SM/AM", "HM/SM/AM", "HM/AM", " - ", "-", ""}},
-        {"lmm", {"Streifen", "Magazin", "Trommel", " Klapp ", " - "}},
-        {"snw", {"L", "M", "S", "T", "S-Bet."}},
-        {"Gurt", {"/ -", "/ Gurt", " "}},
-        {"trnkera", {"", "+ 2", "+ 4", "18 gegenüber MAD-Systemen"}},
-        {"hlt", {"Lauf", "", "-"}},
-        {"hlt2", {"Aufmontiert", ""}},
-        {"hlt3", {"Unterlauf", ""}},
-    };
-    return words;
-}
-
 bool isCanonicalNumber(const QString &text)
 {
     const std::optional<double> value = parseNumber(text);
@@ -253,10 +237,6 @@ std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
         if (page.name() != "Form1") {
             if (!parseNumber(page["cap"].text()))
                 return QStringLiteral("%1.cap reads %2").arg(page.name(), quoted(page["cap"].text()));
-            for (auto it = wordTexts().begin(); it != wordTexts().end(); ++it) {
-                if (!it.value().contains(page[it.key()].text()))
-                    return QStringLiteral("%1.%2 reads %3").arg(page.name(), it.key(), quoted(page[it.key()].text()));
-            }
         }
         if (page.name() == "Form5") {
             const QString price = formatNumber(*parseNumber(page["dp"].text()) * 5);
