@@ -28,8 +28,8 @@ struct Page2 {
 } // namespace
 
 // A fresh page 2 shows those options that differ between frames; its pre-selected boxes
-// are checked (*); page 4 hides what the frame cannot carry (-) and page 5 may start with
-// the underbarrel mount taken.
+// are checked (*) and shown (a hidden one would read !); page 4 hides what the frame
+// cannot carry (-) and page 5 may start with the underbarrel mount taken.
 TEST(Page2Profile, EachFrameOffersItsOwnOptions)
 {
     const std::array<const char *, 14> expected = {
@@ -80,7 +80,7 @@ TEST(Page2Profile, EachFrameOffersItsOwnOptions)
             const auto shows = [&](const auto &run) { return run->page()[control->name()].isVisible(); };
             const auto showing = std::count_if(runs.begin(), runs.end(), shows);
             if (control->isChecked() || (showing > 0 && showing < qsizetype(runs.size()) && control->isVisible()))
-                seen << control->name() + (control->isChecked() ? "*" : "");
+                seen << control->name() + (control->isChecked() ? "*" : "") + (control->isVisible() ? "" : "!");
         }
         for (const QString name : {"schall", "ladestreifen", "vergrößert", "unterlaufgewicht", "vordergriff"}) {
             if (!runs[i]->app->window("Form4")[name].isVisible())
