@@ -2,6 +2,8 @@
 #include "sheet/frames.h"
 #include "testplatform.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -167,5 +169,19 @@ TEST(Page2Profile, EachFrameReachesTheLaterPagesWithItsOwnOffers)
             }
         }
         EXPECT_EQ(seen.join(' ').toStdString(), expected[i]) << "frame " << i + 1;
+    }
+    // Every tooltip on the way lists what its box costs, part by part, in the one form the
+    // user learns: "Tarnstufe -1, DP +40, Gewicht +0.5 kg".
+    static const QRegularExpression cost(
+        R"(^(Tarnstufe:?|DP|FKE|Gewicht|Powerniveau|Rückstoßkompensation) (- /)?[+-]?)"
+        R"((\d+(\.\d+)?( x Basis-DP des Rahmens)?|Basis-DP des Rahmens)( kg)?( pro (\d )?[a-zA-Zß]+)?$)");
+    for (const auto &run : runs) {
+        for (const Window *window : run->app->loadedWindows()) {
+            for (const auto &control : window->controls()) {
+                for (const QString &part : control->toolTip().split(", ", Qt::SkipEmptyParts))
+                    EXPECT_TRUE(cost.match(part).hasMatch())
+                        << (window->name() + "." + control->name() + ": " + part).toStdString();
+            }
+        }
     }
 }
