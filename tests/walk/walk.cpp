@@ -17,7 +17,8 @@ namespace korvalde::walk {
 namespace {
 
 const QStringList kNumberFields = {"dp", "fke", "pwn", "trn", "gew", "kpd"};
-const QStringList kProbeFields = {"dp", "fke", "trn", "gew", "kpd", "pwn"};
+// "No fire mode" reads " - " or, after full-automatic fire, "-": the blanks do not count.
+const QStringList kProbeFields = {"dp", "fke", "trn", "gew", "kpd", "pwn", "pwr"};
 
 bool isCanonicalNumber(const QString &text)
 {
@@ -211,7 +212,7 @@ std::optional<QString> Walk::probe(const Action &action)
     }
     for (qsizetype i = 0; i < kProbeFields.size(); ++i) {
         const QString now = page[kProbeFields[i]].text();
-        if (now != fieldsBefore[i])
+        if (now.trimmed() != fieldsBefore[i].trimmed())
             return QStringLiteral("checking and unchecking %1.%2 changed %3 from %4 to %5")
                 .arg(action.window, action.control, kProbeFields[i], quoted(fieldsBefore[i]), quoted(now));
     }
