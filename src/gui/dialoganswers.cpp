@@ -43,6 +43,8 @@ void runAndConfirm(QMessageBox &box)
 
 std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName)
 {
+    // Only Qt's own dialog has widgets to answer through; a desktop's dialog has none.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     QTimer::singleShot(0, &dialog, [&dialog, fileName] {
         if (!fileName) {
             dialog.reject();

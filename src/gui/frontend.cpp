@@ -1,7 +1,10 @@
 #include "frontend.h"
 
+#include "cardprinter.h"
+#include "savefolder.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <QLayout>
 #include <QStackedWidget>
 
@@ -322,13 +325,14 @@ void Frontend::showMessage(const MessageBox &message)
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
     layoutBatch_.reset();
+    // The desktop's own dialog where it offers one; Qt's dialog otherwise.
     QFileDialog dialog(mainWindow_.get());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(request.filter);
-    if (!lastSaveFolder_.isEmpty())
-        dialog.setDirectory(lastSaveFolder_);
+    dialog.setDirectory(saveFolder());
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(QDir(saveFolder()).filePath(request.suggestedName));
     std::optional<QString> chosen;
     if (runSave_) {
         chosen = runSave_(dialog);
@@ -338,8 +342,21 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     if (chosen && chosen->isEmpty())
         chosen.reset();
     if (chosen)
-        lastSaveFolder_ = QFileInfo(*chosen).absolutePath();
+        rememberSaveFolder(*chosen);
     return chosen;
+}
+
+void Frontend::printCard(const WeaponCard &card)
+{
+    layoutBatch_.reset();
+    QPrinter printer(QPrinter::HighResolution);
+    prepareCardPrinter(printer, card);
+    QPrintDialog dialog(&printer, mainWindow_.get());
+    dialog.setWindowTitle(QStringLiteral("Waffenkarte drucken"));
+    const bool accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted;
+    if (accepted && !printWeaponCard(printer, card))
+        showMessage({QStringLiteral("Die Waffenkarte konnte nicht gedruckt werden."), QStringLiteral("Korvalde"),
+                     MessageIcon::Warning, printer.outputFileName()});
 }
 
 void Frontend::endProgram()

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -230,6 +231,8 @@ int main(int argc, char **argv)
         if (options->gui) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
+            // The remembered save folder goes to a test location, not the user's settings.
+            QStandardPaths::setTestModeEnabled(true);
             QApplication application(argc, argv);
             return runOne(*options);
         }
