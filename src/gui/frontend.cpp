@@ -260,7 +260,9 @@ void Frontend::bringToFront(QWidget &page)
     }
     mainWindow_->layout()->invalidate();
     mainWindow_->layout()->activate();
-    mainWindow_->resize(mainWindow_->sizeHint());
+    // A maximized or full-screen window keeps the size the user gave it.
+    if (!(mainWindow_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        mainWindow_->resize(mainWindow_->sizeHint());
     if (batched)
         layoutBatch_.emplace(shownWindows());
 }
