@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLayout>
+#include <QPrinterInfo>
 #include <QStackedWidget>
 
 namespace korvalde::gui {
@@ -353,6 +354,10 @@ void Frontend::printCard(const WeaponCard &card)
     layoutBatch_.reset();
     QPrinter printer(QPrinter::HighResolution);
     prepareCardPrinter(printer, card);
+    // Without a printer the dialog can only print to a file; it offers one in the folder
+    // saved to last instead of a bare folder.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(QDir(saveFolder()).filePath(card.fileName));
     QPrintDialog dialog(&printer, mainWindow_.get());
     dialog.setWindowTitle(QStringLiteral("Waffenkarte drucken"));
     const bool accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted;

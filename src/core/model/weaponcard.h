@@ -14,7 +14,8 @@ struct CardRow {
 
 // What the printed weapon card says; the front end only lays it out.
 struct WeaponCard {
-    QString name; // the heading
+    QString name;     // the heading
+    QString fileName; // offered when the card is printed to a file
     CardRow frame;
     QList<CardRow> statistics;
     CardRow price;

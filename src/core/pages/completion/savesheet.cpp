@@ -15,8 +15,9 @@ namespace korvalde::completion {
 void saveWeaponSheet(Window &completionPage, QString &lastChosen)
 {
     Application &app = completionPage.app();
-    const QString suggestion = lastChosen.isEmpty() ? suggestedFileName(completionPage["waffenname"].text())
-                                                    : QFileInfo(lastChosen).fileName();
+    const QString suggestion = lastChosen.isEmpty()
+                                   ? suggestedFileName(completionPage["waffenname"].text(), QStringLiteral(".txt"))
+                                   : QFileInfo(lastChosen).fileName();
     const std::optional<QString> fileName =
         app.platform().askSaveFileName({QStringLiteral("Textdateien (*.txt)"), suggestion});
     if (!fileName || fileName->isEmpty())

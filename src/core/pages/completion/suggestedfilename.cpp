@@ -12,7 +12,7 @@ constexpr qsizetype kMaxNameLength = 120;
 
 } // namespace
 
-QString suggestedFileName(const QString &weaponName)
+QString suggestedFileName(const QString &weaponName, const QString &suffix)
 {
     // Refused somewhere: the path separators, the characters Windows and its file systems
     // reserve, and control characters.
@@ -27,7 +27,7 @@ QString suggestedFileName(const QString &weaponName)
         name.truncate(name.at(kMaxNameLength - 1).isHighSurrogate() ? kMaxNameLength - 1 : kMaxNameLength);
     if (name.isEmpty())
         name = QStringLiteral("Waffe");
-    return name + QStringLiteral(".txt");
+    return name + suffix;
 }
 
 } // namespace korvalde::completion

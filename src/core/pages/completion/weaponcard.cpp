@@ -1,5 +1,6 @@
 #include "pages/completion/weaponcard.h"
 
+#include "pages/completion/suggestedfilename.h"
 #include "pages/completion/weaponsheet.h"
 
 namespace korvalde::completion {
@@ -37,6 +38,7 @@ WeaponCard weaponCard(const Window &completionPage)
     const QStringList lines = weaponSheetLines(completionPage);
     WeaponCard card;
     card.name = splitLine(lines[kNameLine]).value.trimmed();
+    card.fileName = suggestedFileName(card.name, QStringLiteral(".pdf"));
     const CardRow frame = splitLine(lines[kFrameLine]);
     card.frame = {frame.label, tidy(frame.value)};
     for (qsizetype i = kFrameLine + 1; i < kPriceLine; ++i) {
