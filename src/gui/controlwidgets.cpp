@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,12 +29,45 @@ protected:
     void nextCheckState() override {}
 };
 
+// The option buttons of one frame form a radio group, as everywhere on the desktop: an
+// arrow key moves to the next one that can be chosen and chooses it.
 class CoreRadioButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
 protected:
     void nextCheckState() override {}
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool forward = event->key() == Qt::Key_Down || event->key() == Qt::Key_Right;
+        const bool backward = event->key() == Qt::Key_Up || event->key() == Qt::Key_Left;
+        if (!forward && !backward) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        if (CoreRadioButton *next = neighbour(forward ? 1 : -1)) {
+            next->setFocus(Qt::TabFocusReason);
+            next->click();
+        }
+    }
+
+private:
+    // The next button of the group in layout order that the user can choose, going round
+    // at the ends.
+    CoreRadioButton *neighbour(int step) const
+    {
+        const QList<CoreRadioButton *> group =
+            parentWidget()->findChildren<CoreRadioButton *>(Qt::FindDirectChildrenOnly);
+        const qsizetype count = group.size();
+        const qsizetype here = group.indexOf(const_cast<CoreRadioButton *>(this));
+        for (qsizetype i = 1; i < count; ++i) {
+            CoreRadioButton *candidate = group[((here + step * i) % count + count) % count];
+            if (candidate->isVisible() && candidate->isEnabled())
+                return candidate;
+        }
+        return nullptr;
+    }
 };
 
 // A single-line field never narrower than the text the program writes, so every value

@@ -1,8 +1,13 @@
 #include "frontend.h"
 
+#include "cardprinter.h"
+#include "savefolder.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
+#include <QPrinterInfo>
 #include <QStackedWidget>
 #include <QStatusBar>
 
@@ -257,7 +262,9 @@ void Frontend::bringToFront(QWidget &page)
     }
     mainWindow_->layout()->invalidate();
     mainWindow_->layout()->activate();
-    mainWindow_->resize(mainWindow_->sizeHint());
+    // A maximized or full-screen window keeps the size the user gave it.
+    if (!(mainWindow_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        mainWindow_->resize(mainWindow_->sizeHint());
     if (batched)
         layoutBatch_.emplace(shownWindows());
 }
@@ -340,13 +347,14 @@ void Frontend::showMessage(const MessageBox &message)
 
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
+    // The desktop's own dialog where it offers one; Qt's dialog otherwise.
     QFileDialog dialog(mainWindow_.get());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(request.filter);
-    if (!lastSaveFolder_.isEmpty())
-        dialog.setDirectory(lastSaveFolder_);
+    dialog.setDirectory(saveFolder());
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(QDir(saveFolder()).filePath(request.suggestedName));
     std::optional<QString> chosen;
     runModal([&] {
         if (runSave_) {
@@ -358,7 +366,7 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     if (chosen && chosen->isEmpty())
         chosen.reset();
     if (chosen)
-        lastSaveFolder_ = QFileInfo(*chosen).absolutePath();
+        rememberSaveFolder(*chosen);
     return chosen;
 }
 
@@ -366,6 +374,23 @@ void Frontend::fileSaved(const QString &fileName)
 {
     mainWindow_->statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(QFileInfo(fileName).fileName()),
                                           kSavedNoticeMilliseconds);
+}
+
+void Frontend::printCard(const WeaponCard &card)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareCardPrinter(printer, card);
+    // Without a printer the dialog can only print to a file; it offers one in the folder
+    // saved to last instead of a bare folder.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(QDir(saveFolder()).filePath(card.fileName));
+    QPrintDialog dialog(&printer, mainWindow_.get());
+    dialog.setWindowTitle(QStringLiteral("Waffenkarte drucken"));
+    bool accepted = false;
+    runModal([&] { accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted; });
+    if (accepted && !printWeaponCard(printer, card))
+        showMessage({QStringLiteral("Die Waffenkarte konnte nicht gedruckt werden."), QStringLiteral("Korvalde"),
+                     MessageIcon::Warning, printer.outputFileName()});
 }
 
 void Frontend::endProgram()

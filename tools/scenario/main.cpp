@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -417,6 +418,8 @@ bool hasOption(int argc, char **argv, const char *option)
 
 int main(int argc, char **argv)
 {
+    // The remembered save folder goes to a test location, never the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     // A scenario run through the widgets needs a widget application; everything else none.
     std::unique_ptr<QCoreApplication> application;
     if ((hasOption(argc, argv, "--run-one") || hasOption(argc, argv, "--screenshot")) &&
