@@ -1,5 +1,7 @@
 #include "frontend.h"
 
+#include "reopen/opensheet.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLayout>
@@ -340,6 +342,35 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     if (chosen)
         lastSaveFolder_ = QFileInfo(*chosen).absolutePath();
     return chosen;
+}
+
+std::optional<QString> Frontend::askOpenFileName(const OpenRequest &request)
+{
+    layoutBatch_.reset();
+    QFileDialog dialog(mainWindow_.get());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.filters);
+    // Sheets are opened from where they are saved.
+    if (!lastSaveFolder_.isEmpty())
+        dialog.setDirectory(lastSaveFolder_);
+    std::optional<QString> chosen;
+    if (runOpen_) {
+        chosen = runOpen_(dialog);
+    } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        chosen = dialog.selectedFiles().constFirst();
+    }
+    if (chosen && chosen->isEmpty())
+        chosen.reset();
+    return chosen;
+}
+
+void Frontend::openSheet(const QString &path)
+{
+    runUserAction(QStringLiteral("Form1"), QStringLiteral("mnuOeffnen"), [this, &path] {
+        app_->runUserAction([this, &path] { reopen::openSheet(*app_, path); });
+        return QString();
+    });
 }
 
 void Frontend::endProgram()

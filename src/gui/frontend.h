@@ -25,6 +25,7 @@ public:
     // How a dialog is run; the defaults show it modally. A test driver answers it instead.
     using MessageRunner = std::function<void(QMessageBox &)>;
     using SaveRunner = std::function<std::optional<QString>(QFileDialog &)>;
+    using OpenRunner = SaveRunner;
 
     Frontend();
     ~Frontend() override;
@@ -49,6 +50,10 @@ public:
 
     void setMessageRunner(MessageRunner runner) { runMessage_ = std::move(runner); }
     void setSaveRunner(SaveRunner runner) { runSave_ = std::move(runner); }
+    void setOpenRunner(OpenRunner runner) { runOpen_ = std::move(runner); }
+
+    // Opens a saved sheet as "Öffnen…" does, for a sheet named when the program starts.
+    void openSheet(const QString &path);
     void setEndHandler(std::function<void()> handler) { endProgram_ = std::move(handler); }
 
     // ModelObserver
@@ -61,6 +66,7 @@ public:
     // Platform
     void showMessage(const MessageBox &message) override;
     std::optional<QString> askSaveFileName(const SaveRequest &request) override;
+    std::optional<QString> askOpenFileName(const OpenRequest &request) override;
     void endProgram() override;
 
 private:
@@ -95,6 +101,7 @@ private:
     QString lastSaveFolder_;
     MessageRunner runMessage_;
     SaveRunner runSave_;
+    OpenRunner runOpen_;
     std::function<void()> endProgram_;
 };
 

@@ -23,6 +23,10 @@ int main(int argc, char **argv)
     frontend.attach(app);
     app.start(QStringLiteral("Form1"));
 
+    // A sheet named on the command line opens once the start page is up.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        QTimer::singleShot(0, &application, [&frontend, path = arguments.at(1)] { frontend.openSheet(path); });
+
     // For the documentation: KORVALDE_SCREENSHOT=file.png, optionally with
     // KORVALDE_SCREENSHOT_CLICKS="Form1.Option9 Form1.Command1" to walk there first.
     const QString screenshot = qEnvironmentVariable("KORVALDE_SCREENSHOT");

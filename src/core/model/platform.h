@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -19,7 +20,11 @@ struct SaveRequest {
     QString filter; // for example "Textdateien (*.txt)"
 };
 
-// What the core needs from the desktop: modal message boxes, the save-file dialog and the
+struct OpenRequest {
+    QStringList filters; // for example "Waffenblätter (*.txt)", the first one chosen
+};
+
+// What the core needs from the desktop: modal message boxes, the file dialogs and the
 // end of the program. The front end shows real dialogs; tests record and answer them.
 class Platform {
 public:
@@ -28,6 +33,9 @@ public:
     virtual void showMessage(const MessageBox &message) = 0;
     // The chosen file name, or nothing when the user cancelled.
     virtual std::optional<QString> askSaveFileName(const SaveRequest &request) = 0;
+    // The file chosen to open, or nothing when the user cancelled. A desktop without an
+    // open dialog offers nothing to open.
+    virtual std::optional<QString> askOpenFileName(const OpenRequest &) { return std::nullopt; }
     virtual void endProgram() = 0;
 };
 
