@@ -2,7 +2,6 @@
 
 #include "reopen/rebuild.h"
 #include "reopen/sheetfile.h"
-#include "reopen/sheettemplate.h"
 #include "sheet/sheet.h"
 
 #include <QFileInfo>
@@ -21,7 +20,7 @@ std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &pa
     return QStringLiteral("Die Datei \"%1\" lässt sich nicht öffnen: Zeile %2 (%3) passt nicht.")
         .arg(name)
         .arg(rebuild.firstMismatch + 1)
-        .arg(SheetTemplate().label(rebuild.firstMismatch));
+        .arg(rebuild.mismatchLabel);
 }
 
 void openSheet(Application &app, const QString &path)

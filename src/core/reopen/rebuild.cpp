@@ -28,6 +28,7 @@ struct Try {
 struct Variant {
     std::function<void(Choices &)> apply;
     Try measured;
+    QHash<QString, std::optional<QString>> fields; // the sheet's fields as measured
     Numbers delta{};
     double times = 1; // weight steps are measured once and scaled
     int option = 0;   // variants of one option exclude each other
@@ -43,52 +44,67 @@ public:
         wish_.capacity = sheet_.field(target, "cap").value_or(QString());
         const ListReading list = readModificationList(sheet_.field(target, "Text1").value_or(QString()));
         wish_.entries = list.entries;
-        // The price follows the DP, so its line is a number line too.
-        for (const QString &field : kNumberFields)
-            numberLines_ << sheet_.lineOf(field);
-        numberLines_ << sheet_.lineOf("preis");
     }
 
     Rebuild run()
     {
-        // The frame and the name alone: the closest try for a sheet whose list is no list.
-        if (attempt(Wish{wish_.frame, wish_.name, {}, {}}, {}).found)
-            return result_;
-        Choices first;
-        first.rapidFire = wants("rück3");
-        const Try base = attempt(wish_, first).tried;
-        if (result_.found || !base.numbers || !targetNumbers_)
-            return result_;
-        capacityItems_ = lastReplay_.capacityItems;
-        weightStepsOffered_ = lastReplay_.weightStepsOffered;
-        measureVariants(base);
-        std::vector<std::vector<const Variant *>> candidates;
-        std::vector<const Variant *> chosen;
-        collect(base, 0, chosen, candidates);
-        std::stable_sort(candidates.begin(), candidates.end(),
-                         [](const auto &a, const auto &b) { return a.size() < b.size(); });
-        for (const auto &candidate : candidates) {
-            if (result_.tries >= kMostTries)
-                break;
-            Choices choices = base.choices;
-            for (const Variant *variant : candidate)
-                variant->apply(choices);
-            if (attempt(wish_, choices).found)
-                break;
-            // Which accessory of page 5 sits on which mount shows only on the mount line.
-            if (lastAgreeing_ == sheet_.lineOf("hlt2")) {
-                choices.underbarrelFirst = true;
-                if (attempt(wish_, choices).found)
-                    break;
-            }
-        }
+        search();
+        if (!result_.found)
+            // The frame and the name alone: the closest try for a sheet whose list is no list.
+            attempt(Wish{wish_.frame, wish_.name, {}, {}}, {});
+        result_.mismatchLabel = sheet_.label(result_.firstMismatch);
         return result_;
     }
 
 private:
     // Enough for every sheet the list pins down to a handful of tries; a sheet no design
     // gives ends here.
-    static constexpr int kMostTries = 40;
+    static constexpr int kMostTries = 32;
+
+    void search()
+    {
+        Choices first;
+        first.rapidFire = wants("rück3");
+        const Try base = attempt(wish_, first).tried;
+        if (result_.found)
+            return;
+        if (lastAgreeing_ == sheet_.lineOf("hlt2")) {
+            first.underbarrelFirst = true;
+            if (attempt(wish_, first).found)
+                return;
+        }
+        if (!base.numbers || !targetNumbers_)
+            return;
+        capacityItems_ = lastReplay_.capacityItems;
+        baseRefusals_ = lastReplay_.refusedActions;
+        weightStepsOffered_ = lastReplay_.weightStepsOffered;
+        base_ = base;
+        baseFields_ = fieldsOf(base.lines);
+        targetFields_ = fieldsOf(target_);
+        measureVariants(base);
+        std::vector<std::vector<const Variant *>> candidates;
+        std::vector<const Variant *> chosen;
+        collect(0, chosen, candidates);
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [](const auto &a, const auto &b) { return a.size() < b.size(); });
+        if (candidates.empty())
+            candidates.push_back(closest_);
+        for (const auto &candidate : candidates) {
+            if (result_.tries >= kMostTries || candidate.empty())
+                continue;
+            Choices choices = base.choices;
+            for (const Variant *variant : candidate)
+                variant->apply(choices);
+            if (attempt(wish_, choices).found)
+                return;
+            // Which accessory of page 5 sits on which mount shows only on the mount line.
+            if (lastAgreeing_ == sheet_.lineOf("hlt2")) {
+                choices.underbarrelFirst = true;
+                if (attempt(wish_, choices).found)
+                    return;
+            }
+        }
+    }
 
     struct Outcome {
         Try tried;
@@ -149,9 +165,9 @@ private:
         Choices choices = base.choices;
         apply(choices);
         const Outcome outcome = attempt(wish_, choices);
-        if (outcome.found || !outcome.tried.numbers || lastReplay_.refusedActions > 0)
+        if (outcome.found || !outcome.tried.numbers || lastReplay_.refusedActions > baseRefusals_)
             return;
-        Variant variant{apply, outcome.tried, {}, times, option};
+        Variant variant{apply, outcome.tried, fieldsOf(outcome.tried.lines), {}, times, option};
         for (size_t i = 0; i < kNumberFields.size(); ++i)
             variant.delta[i] = (*outcome.tried.numbers)[i] - (*base.numbers)[i];
         variants_.push_back(variant);
@@ -204,59 +220,110 @@ private:
     }
 
     // Every mix of variants whose numbers and texts the sheet can show.
-    void collect(const Try &base, size_t next, std::vector<const Variant *> &chosen,
-                 std::vector<std::vector<const Variant *>> &candidates) const
+    using Fields = QHash<QString, std::optional<QString>>;
+
+    Fields fieldsOf(const QStringList &lines) const
+    {
+        Fields fields;
+        for (const QString &field : sheet_.fields())
+            fields.insert(field, sheet_.field(lines, field));
+        return fields;
+    }
+
+    // Every mix of variants whose numbers and texts the sheet can show; failing that, the
+    // mix that agrees with the most lines from the top.
+    void collect(size_t next, std::vector<const Variant *> &chosen,
+                 std::vector<std::vector<const Variant *>> &candidates)
     {
         if (next == variants_.size()) {
-            if (fits(base, chosen))
+            const int agreeing = predictedAgreement(chosen);
+            if (agreeing == sheet_.lineCount())
                 candidates.push_back(chosen);
+            else if (agreeing > closestAgreement_ ||
+                     (agreeing == closestAgreement_ && chosen.size() < closest_.size())) {
+                closestAgreement_ = agreeing;
+                closest_ = chosen;
+            }
             return;
         }
-        collect(base, next + 1, chosen, candidates);
+        collect(next + 1, chosen, candidates);
         const Variant &variant = variants_[next];
         const bool optionTaken =
             std::any_of(chosen.begin(), chosen.end(), [&](const Variant *c) { return c->option == variant.option; });
         if (optionTaken)
             return;
         chosen.push_back(&variant);
-        collect(base, next + 1, chosen, candidates);
+        collect(next + 1, chosen, candidates);
         chosen.pop_back();
     }
 
-    bool fits(const Try &base, const std::vector<const Variant *> &chosen) const
+    // The lines from the top that the mix would give as the sheet has them.
+    int predictedAgreement(const std::vector<const Variant *> &chosen) const
     {
+        int agreeing = sheet_.lineCount();
         for (size_t i = 0; i < kNumberFields.size(); ++i) {
-            double value = (*base.numbers)[i];
+            double value = (*base_.numbers)[i];
             for (const Variant *variant : chosen)
                 value += variant->delta[i] * variant->times;
             if (std::abs(value - (*targetNumbers_)[i]) > 1e-9)
-                return false;
+                agreeing = std::min(agreeing, sheet_.lineOf(kNumberFields[i]));
         }
-        for (int line = 0; line < target_.size() && line < base.lines.size(); ++line) {
-            if (numberLines_.contains(line) || line == sheet_.lineOf("hlt2"))
+        // A text the list leaves open reads as the one variant that changes it, or as
+        // without any. The two mounts of page 5 go either way round.
+        bool mountsChanged = false;
+        for (const QString &field : sheet_.fields()) {
+            const bool isMount = kMounts.contains(field);
+            if (!isMount && (isNumber(field) || sheet_.lineOf(field) >= agreeing))
                 continue;
+            const std::optional<QString> &before = baseFields_[field];
             int changers = 0;
-            QString predicted = base.lines[line];
+            std::optional<QString> predicted = before;
             for (const Variant *variant : chosen) {
-                if (line < variant->measured.lines.size() && variant->measured.lines[line] != base.lines[line]) {
+                const std::optional<QString> &after = variant->fields[field];
+                if (after != before) {
                     ++changers;
-                    predicted = variant->measured.lines[line];
+                    predicted = after;
                 }
             }
-            if (changers <= 1 && predicted != target_[line])
-                return false;
+            if (isMount)
+                mountsChanged = mountsChanged || changers > 0;
+            else if (changers <= 1 && predicted != targetFields_[field])
+                agreeing = std::min(agreeing, sheet_.lineOf(field));
         }
-        return true;
+        // Without a variant that takes a mount, as many mounts are taken as without any.
+        const auto taken = [](const Fields &fields) {
+            return std::count_if(kMounts.begin(), kMounts.end(),
+                                 [&](const QString &mount) { return fields[mount] == QString(); });
+        };
+        if (!mountsChanged && taken(baseFields_) != taken(targetFields_))
+            agreeing = std::min(agreeing, sheet_.lineOf(kMounts.front()));
+        return agreeing;
     }
+
+    static bool isNumber(const QString &field)
+    {
+        // The price follows the DP.
+        return std::find(kNumberFields.begin(), kNumberFields.end(), field) != kNumberFields.end() ||
+               field == QLatin1String("preis");
+    }
+
+    inline static const QStringList kMounts = {"hlt2", "hlt3"};
 
     QStringList target_;
     SheetTemplate sheet_;
     Wish wish_;
     std::optional<Numbers> targetNumbers_;
-    QList<int> numberLines_;
     std::vector<Variant> variants_;
     Replay lastReplay_;
     int lastAgreeing_ = 0;
+    Try base_;
+    Fields baseFields_;
+    Fields targetFields_;
+    std::vector<const Variant *> closest_;
+    int closestAgreement_ = -1;
+    // A variant the user cannot do is dropped; the capacity the sheet shows may be no pick
+    // of its own when the clip covers it, so the base try can be refused one.
+    int baseRefusals_ = 0;
     QStringList capacityItems_;
     int weightStepsOffered_ = 0;
     Rebuild result_;

@@ -15,6 +15,7 @@ struct Rebuild {
     bool found = false;
     std::vector<UserAction> actions;
     int firstMismatch = 0;
+    QString mismatchLabel; // the label of that line
     int tries = 0;
 };
 

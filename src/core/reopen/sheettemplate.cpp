@@ -67,6 +67,14 @@ QString SheetTemplate::label(int lineIndex) const
     return lines_[size_t(lineIndex)].label;
 }
 
+QStringList SheetTemplate::fields() const
+{
+    QStringList all;
+    for (const Line &line : lines_)
+        all << line.fields;
+    return all;
+}
+
 int SheetTemplate::lineOf(const QString &field) const
 {
     for (size_t i = 0; i < lines_.size(); ++i) {

@@ -22,6 +22,8 @@ public:
     QString label(int lineIndex) const;
     // The text of `field` in `line` if the line has the field's place, otherwise nothing.
     std::optional<QString> field(const QStringList &sheetLines, const QString &field) const;
+    // Every field the sheet shows, line by line.
+    QStringList fields() const;
     // The index of the line that holds `field`, or -1.
     int lineOf(const QString &field) const;
 
