@@ -125,13 +125,11 @@ const QString kFirstEntry = QStringLiteral("Rahmen");
 
 } // namespace
 
-ListReading readModificationList(const QString &list)
+std::vector<ListEntry> readModificationList(const QString &list)
 {
-    ListReading reading;
-    if (!list.startsWith(kFirstEntry)) {
-        reading.complete = false;
-        return reading;
-    }
+    std::vector<ListEntry> entries;
+    if (!list.startsWith(kFirstEntry))
+        return entries;
     std::vector<size_t> found;
     for (qsizetype at = kFirstEntry.size(); at < list.size();) {
         // The longest text that fits: a variant of the biometric safety starts like the
@@ -145,17 +143,15 @@ ListReading readModificationList(const QString &list)
                 bestLength = text.size();
             }
         }
-        if (best == entryTexts().size()) {
-            reading.complete = false;
+        if (best == entryTexts().size())
             break;
-        }
         found.push_back(best);
         at += bestLength;
     }
     std::sort(found.begin(), found.end());
     for (size_t i : found)
-        reading.entries.push_back(entryTexts()[i].entry);
-    return reading;
+        entries.push_back(entryTexts()[i].entry);
+    return entries;
 }
 
 } // namespace korvalde::reopen

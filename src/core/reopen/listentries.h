@@ -24,14 +24,9 @@ struct ListEntry {
 };
 
 // The entries of a modifications list, in the order a user would set them page by page.
-// `complete` is false when the list holds a text no option writes; what came before it
-// is still there.
-struct ListReading {
-    std::vector<ListEntry> entries;
-    bool complete = true;
-};
-
-ListReading readModificationList(const QString &list);
+// Reading stops at a text no option writes: a rebuild from what came before it cannot give
+// the list, but it is the closest one.
+std::vector<ListEntry> readModificationList(const QString &list);
 
 } // namespace korvalde::reopen
 

@@ -16,6 +16,8 @@ namespace {
 // The fields through which the choices the list leaves open show on the sheet.
 const std::array<QString, 4> kNumberFields = {"dp", "fke", "gew", "trn"};
 using Numbers = std::array<double, 4>;
+// The texts of the sheet's fields, by field; nothing where the line does not fit.
+using Fields = QHash<QString, std::optional<QString>>;
 
 // One try: its sheet and the numbers on it.
 struct Try {
@@ -27,8 +29,7 @@ struct Try {
 // A way to change a choice the list leaves open, measured by trying it alone.
 struct Variant {
     std::function<void(Choices &)> apply;
-    Try measured;
-    QHash<QString, std::optional<QString>> fields; // the sheet's fields as measured
+    Fields fields; // as measured
     Numbers delta{};
     double times = 1; // weight steps are measured once and scaled
     int option = 0;   // variants of one option exclude each other
@@ -42,8 +43,7 @@ public:
         wish_.frame = findFrame(sheet_.field(target, "typus").value_or(QString()));
         wish_.name = sheet_.field(target, "waffenname").value_or(QString());
         wish_.capacity = sheet_.field(target, "cap").value_or(QString());
-        const ListReading list = readModificationList(sheet_.field(target, "Text1").value_or(QString()));
-        wish_.entries = list.entries;
+        wish_.entries = readModificationList(sheet_.field(target, "Text1").value_or(QString()));
     }
 
     Rebuild run()
@@ -167,7 +167,7 @@ private:
         const Outcome outcome = attempt(wish_, choices);
         if (outcome.found || !outcome.tried.numbers || lastReplay_.refusedActions > baseRefusals_)
             return;
-        Variant variant{apply, outcome.tried, fieldsOf(outcome.tried.lines), {}, times, option};
+        Variant variant{apply, fieldsOf(outcome.tried.lines), {}, times, option};
         for (size_t i = 0; i < kNumberFields.size(); ++i)
             variant.delta[i] = (*outcome.tried.numbers)[i] - (*base.numbers)[i];
         variants_.push_back(variant);
@@ -218,9 +218,6 @@ private:
             ++option;
         }
     }
-
-    // Every mix of variants whose numbers and texts the sheet can show.
-    using Fields = QHash<QString, std::optional<QString>>;
 
     Fields fieldsOf(const QStringList &lines) const
     {
