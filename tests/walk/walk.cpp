@@ -1,12 +1,12 @@
 #include "walk.h"
 
-#include "app/navigation.h"
 #include "app/windowfactory.h"
 #include "entrytables.h"
 #include "pages/completion/weaponsheet.h"
 #include "pages/completion/windows1252.h"
 #include "reopen/opensheet.h"
 #include "sheet/numbertext.h"
+#include "wizard/navigation.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,6 +7,7 @@
 #include "reopen/scratchplatform.h"
 #include "reopen/sheetfile.h"
 #include "sheet/numbertext.h"
+#include "wizard/windows.h"
 
 #include <memory>
 
@@ -117,10 +118,10 @@ void tryFireModeAgain(ScratchRun &run, const QString &withdrawn)
     for (int mode = 1; mode <= 6; ++mode)
         modes << QStringLiteral("modus%1").arg(mode);
     for (const QString &mode : modes) {
-        if (mode == withdrawn || (withdrawn != "modus7" && mode != "modus7") || !run.reachable("Form2", mode))
+        if (mode == withdrawn || (withdrawn != "modus7" && mode != "modus7") || !run.reachable(windows::page2, mode))
             continue;
-        run.click("Form2", mode);
-        run.click("Form2", mode);
+        run.click(windows::page2, mode);
+        run.click(windows::page2, mode);
         return;
     }
     ++run.result().refusedActions;
@@ -130,19 +131,19 @@ void tryFireModeAgain(ScratchRun &run, const QString &withdrawn)
 // offer it from the start); a capacity picked there stays when the mechanism goes again.
 void pickCapacity(ScratchRun &run, const QString &list, double capacity)
 {
-    if (!run.reachable("Form2", list)) {
+    if (!run.reachable(windows::page2, list)) {
         for (const char *mechanism : {"lade1", "lade2", "lade3", "lade4"})
-            run.setChecked("Form2", mechanism, false);
+            run.setChecked(windows::page2, mechanism, false);
         for (const char *mechanism : {"lade3", "lade4"}) {
-            if (!run.reachable("Form2", mechanism))
+            if (!run.reachable(windows::page2, mechanism))
                 continue;
-            run.click("Form2", mechanism);
-            run.pickNumber("Form2", {list}, capacity);
-            run.click("Form2", mechanism);
+            run.click(windows::page2, mechanism);
+            run.pickNumber(windows::page2, {list}, capacity);
+            run.click(windows::page2, mechanism);
             return;
         }
     }
-    run.pickNumber("Form2", {list}, capacity);
+    run.pickNumber(windows::page2, {list}, capacity);
 }
 
 void setUpPage2(ScratchRun &run, const Wish &wish, const Choices &choices)
@@ -153,32 +154,33 @@ void setUpPage2(ScratchRun &run, const Wish &wish, const Choices &choices)
                 run, entry.control,
                 parseNumber(choices.capacityPick.isEmpty() ? wish.capacity : choices.capacityPick).value_or(0));
     }
-    const QString withdrawn = withdrawUnlisted(run, wish, "Form2");
+    const QString withdrawn = withdrawUnlisted(run, wish, windows::page2);
     if (choices.fireModeTriedAgain)
         tryFireModeAgain(run, withdrawn);
-    for (const QString &list : run.controlsStartingWith("Form2", "gewichtstufe")) {
-        if (run.reachable("Form2", list))
-            run.result().weightStepsOffered = int((*run.app().find("Form2"))[list].items().size());
+    for (const QString &list : run.controlsStartingWith(windows::page2, "gewichtstufe")) {
+        if (run.reachable(windows::page2, list))
+            run.result().weightStepsOffered = int((*run.app().find(windows::page2))[list].items().size());
     }
-    run.result().capacityItems = (*run.app().find("Form2"))["munistufe"].items();
+    run.result().capacityItems = (*run.app().find(windows::page2))["munistufe"].items();
     for (const ListEntry &entry : wish.entries) {
-        if (entry.window != "Form2")
+        if (entry.window != windows::page2)
             continue;
         switch (entry.action) {
         case EntryAction::Check:
             // The third level of recoil compensation is there only with rapid fire.
             if (entry.control.startsWith(QStringLiteral("rück")) && choices.rapidFire)
-                run.setChecked("Form2", "schnell", true);
-            run.setChecked("Form2", entry.control, true);
+                run.setChecked(windows::page2, "schnell", true);
+            run.setChecked(windows::page2, entry.control, true);
             break;
         case EntryAction::FkeSteps:
-            run.pickNumber("Form2", run.controlsStartingWith("Form2", entry.control), entry.steps);
+            run.pickNumber(windows::page2, run.controlsStartingWith(windows::page2, entry.control), entry.steps);
             break;
         case EntryAction::Weight:
             if (choices.weightSteps > 0)
-                run.pickNumber("Form2", run.controlsStartingWith("Form2", "gewichtstufe"), choices.weightSteps);
+                run.pickNumber(windows::page2, run.controlsStartingWith(windows::page2, "gewichtstufe"),
+                               choices.weightSteps);
             else
-                run.setChecked("Form2", entry.control, true);
+                run.setChecked(windows::page2, entry.control, true);
             break;
         case EntryAction::Capacity:
         case EntryAction::Clip:
@@ -186,16 +188,16 @@ void setUpPage2(ScratchRun &run, const Wish &wish, const Choices &choices)
         }
     }
     if (choices.rapidFire)
-        run.setChecked("Form2", "schnell", true);
+        run.setChecked(windows::page2, "schnell", true);
 }
 
 void setUpPage3(ScratchRun &run, const Wish &wish, const Choices &choices)
 {
     if (choices.gasVentAlone)
-        run.setChecked("Form3", "gas", true);
+        run.setChecked(windows::page3, "gas", true);
     for (const ListEntry &entry : wish.entries) {
-        if (entry.window == "Form3")
-            run.setChecked("Form3", entry.control, true);
+        if (entry.window == windows::page3)
+            run.setChecked(windows::page3, entry.control, true);
     }
 }
 
@@ -204,30 +206,30 @@ void setUpPage4(ScratchRun &run, const Wish &wish, const Choices &choices)
     static const QStringList weapons = {"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"};
     static const QStringList safetyVariants = {"griffdornen", "sprühsystem", "elektroshock"};
     if (choices.underbarrelWeaponAlone)
-        run.setChecked("Form4", "unterlaufwaffe", true);
+        run.setChecked(windows::page4, "unterlaufwaffe", true);
     for (const ListEntry &entry : wish.entries) {
-        if (entry.window != "Form4")
+        if (entry.window != windows::page4)
             continue;
         if (entry.action == EntryAction::Clip) {
             // The clip's size is what the sheet shows as the capacity.
-            run.pickNumber("Form4", {entry.control}, parseNumber(wish.capacity).value_or(0));
+            run.pickNumber(windows::page4, {entry.control}, parseNumber(wish.capacity).value_or(0));
             continue;
         }
         if (weapons.contains(entry.control))
-            run.setChecked("Form4", "unterlaufwaffe", true);
+            run.setChecked(windows::page4, "unterlaufwaffe", true);
         if (safetyVariants.contains(entry.control))
-            run.setChecked("Form4", "sekundär", true);
-        run.setChecked("Form4", entry.control, true);
+            run.setChecked(windows::page4, "sekundär", true);
+        run.setChecked(windows::page4, entry.control, true);
     }
     if (choices.secondaryWeapon)
-        run.setChecked("Form4", "sekundär", true);
+        run.setChecked(windows::page4, "sekundär", true);
 }
 
 // Checks a page-5 accessory and answers its mount dialog: the first accessory takes the
 // mount the choices say, the next the other one, each the one left where only one is.
 void takeAccessory(ScratchRun &run, const QString &accessory, const Choices &choices, int &taken)
 {
-    if (run.isChecked("Form12", accessory) || !run.click("Form12", accessory))
+    if (run.isChecked(windows::page5, accessory) || !run.click(windows::page5, accessory))
         return;
     const QString dialog = page5::dialogOf(accessory).window;
     const bool underbarrel = choices.underbarrelFirst != (taken % 2 == 1);
@@ -269,14 +271,14 @@ void setUpPage5(ScratchRun &run, const Wish &wish, const Choices &choices)
     if (choices.laserAlone)
         takeAccessory(run, "laser", choices, taken);
     for (const ListEntry &entry : wish.entries) {
-        if (entry.window != "Form12")
+        if (entry.window != windows::page5)
             continue;
         if (accessoryOf.contains(entry.control))
             takeAccessory(run, accessoryOf[entry.control], choices, taken);
         if (accessories.contains(entry.control))
             takeAccessory(run, entry.control, choices, taken);
         else
-            run.setChecked("Form12", entry.control, true);
+            run.setChecked(windows::page5, entry.control, true);
     }
 }
 
@@ -286,21 +288,21 @@ Replay replay(const Wish &wish, const Choices &choices)
 {
     ScratchRun run;
     const FrameEntry &frame = wish.frame ? *wish.frame : frameCatalogue().front();
-    run.click("Form1", QStringLiteral("Option%1").arg(frame.number));
-    run.click("Form1", "Command1");
+    run.click(windows::startPage, QStringLiteral("Option%1").arg(frame.number));
+    run.click(windows::startPage, "Command1");
     setUpPage2(run, wish, choices);
-    run.click("Form2", "Weiter1");
+    run.click(windows::page2, "Weiter1");
     setUpPage3(run, wish, choices);
-    run.click("Form3", "Command2");
+    run.click(windows::page3, "Command2");
     setUpPage4(run, wish, choices);
-    run.click("Form4", "Command2");
+    run.click(windows::page4, "Command2");
     setUpPage5(run, wish, choices);
-    run.click("Form12", "Command2");
-    const Window *completion = run.app().find("Form5");
+    run.click(windows::page5, "Command2");
+    const Window *completion = run.app().find(windows::completion);
     if (completion == nullptr || !completion->isShown())
         return run.result();
     if ((*completion)["waffenname"].text() != wish.name)
-        run.act({UserAction::Kind::Type, "Form5", "waffenname", wish.name});
+        run.act({UserAction::Kind::Type, windows::completion, "waffenname", wish.name});
     run.result().sheetLines = sheetLines(toWindows1252(weaponSheetText(*completion)));
     return run.result();
 }

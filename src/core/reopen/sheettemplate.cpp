@@ -3,6 +3,7 @@
 #include "app/windowfactory.h"
 #include "pages/completion/weaponsheet.h"
 #include "reopen/scratchplatform.h"
+#include "wizard/windows.h"
 
 #include <memory>
 
@@ -27,7 +28,7 @@ SheetTemplate::SheetTemplate()
 {
     ScratchPlatform platform;
     const std::unique_ptr<Application> app = startKorvalde(platform);
-    Window &completion = app->window("Form5");
+    Window &completion = app->window(windows::completion);
     QStringList names;
     for (const auto &control : completion.controls()) {
         if (!holdsText(control->kind()))
