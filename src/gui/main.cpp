@@ -2,7 +2,6 @@
 #include "appicon.h"
 #include "frontend.h"
 #include "germantranslation.h"
-#include "screenshot.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,15 +25,5 @@ int main(int argc, char **argv)
     // A sheet named on the command line opens once the start page is up.
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
         QTimer::singleShot(0, &application, [&frontend, path = arguments.at(1)] { frontend.openSheet(path); });
-
-    // For the documentation: KORVALDE_SCREENSHOT=file.png, optionally with
-    // KORVALDE_SCREENSHOT_CLICKS="Form1.Option9 Form1.Command1" to walk there first.
-    const QString screenshot = qEnvironmentVariable("KORVALDE_SCREENSHOT");
-    if (!screenshot.isEmpty()) {
-        const QStringList clicks = qEnvironmentVariable("KORVALDE_SCREENSHOT_CLICKS").split(' ', Qt::SkipEmptyParts);
-        QTimer::singleShot(0, &application, [&frontend, clicks, screenshot] {
-            QApplication::exit(gui::takeScreenshot(frontend, clicks, screenshot) ? 0 : 1);
-        });
-    }
     return QApplication::exec();
 }

@@ -22,6 +22,8 @@ public:
     virtual QString close(const QString &window) = 0;
     // Presses Form5.cmdSave and answers the save dialog with `path`, or cancels it.
     virtual QString save(const std::optional<QString> &path) = 0;
+    // Chooses Form1.mnuOeffnen and answers the open dialog with `path`, or cancels it.
+    virtual QString open(const std::optional<QString> &path) = 0;
 
     virtual bool isKnownWindow(const QString &window) const = 0;
     virtual bool isLoaded(const QString &window) const = 0;
@@ -37,6 +39,10 @@ public:
     virtual bool hasEnded() const = 0;
     // Names a modal window still open after the scenario, or an empty text.
     virtual QString openModalWindow() const = 0;
+
+    // Saves pictures of the windows on screen for the documentation (see screenshot.h);
+    // returns why it could not.
+    virtual QString takeScreenshot(const QString &path) = 0;
 };
 
 // The core without any windowing toolkit.
