@@ -36,10 +36,11 @@ protected:
     void nextCheckState() override {}
 };
 
-// A single-line field never narrower than its text, so every value and the name the
-// program proposes read fully; room for `minimumLetters` letters when it is short. It
-// keeps the width of its widest text so far: a value that gets shorter again does not
-// make the page move under the user's pointer.
+// A single-line field never narrower than the text the program writes, so every value
+// and the name the program proposes read fully; room for `minimumLetters` letters when it
+// is short. It keeps the width of its widest text so far: a value that gets shorter again
+// does not make the page move under the user's pointer. What the user types scrolls
+// within the field rather than widening the window under the typing hand.
 class TextFittingField : public QLineEdit {
 public:
     explicit TextFittingField(int minimumLetters) : minimumLetters_(minimumLetters) {}
@@ -47,8 +48,8 @@ public:
     QSize sizeHint() const override
     {
         const QFontMetrics metrics = fontMetrics();
-        const int wanted = std::max(metrics.horizontalAdvance(text()),
-                                    metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
+        const int textWidth = isModified() ? 0 : metrics.horizontalAdvance(text());
+        const int wanted = std::max(textWidth, metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
         widest_ = std::max(widest_, wanted);
         return {widest_ + 16, QLineEdit::sizeHint().height()};
     }
@@ -68,13 +69,20 @@ private:
     mutable int widest_ = 0;
 };
 
-// A field only the program writes: it never takes the focus.
+// A field only the program writes: without the frame and the white ground of an input
+// field and without a caret, so that only the fields the user types into look like
+// them. Its text can still be selected and copied, and a screen reader still reads it as
+// a read-only field. It never takes the keyboard focus.
 class DisplayField : public TextFittingField {
 public:
     DisplayField() : TextFittingField(5)
     {
         setReadOnly(true);
+        setFrame(false);
         setFocusPolicy(Qt::NoFocus);
+        QPalette ground = palette();
+        ground.setBrush(QPalette::Base, Qt::transparent);
+        setPalette(ground);
     }
 };
 
@@ -88,6 +96,9 @@ public:
         setReadOnly(true);
         setFocusPolicy(Qt::NoFocus);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        // Stands on the page's own ground, as the single-line display fields do.
+        setFrameShape(QFrame::NoFrame);
+        viewport()->setAutoFillBackground(false);
     }
 
     QSize sizeHint() const override

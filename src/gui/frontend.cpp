@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QStackedWidget>
+#include <QStatusBar>
 
 namespace korvalde::gui {
 
@@ -117,7 +118,7 @@ void Frontend::build(const Shown &shown) const
         return;
     shown.view->build();
     if (auto *dialog = dynamic_cast<DialogWindow *>(shown.window.data()))
-        dialog->makeOkTheDefault();
+        dialog->chooseDefaultButton();
 }
 
 QWidget *Frontend::widget(const QString &window, const QString &control) const
@@ -192,6 +193,10 @@ void Frontend::showWindow(const Window &window)
         build(shown);
     QWidget *shell = shown.window;
     if (window.kind() == WindowKind::Dialog) {
+        if (window.isShown() && !shell->isVisible()) {
+            shown.view->keepPlacesWhileInFront();
+            static_cast<DialogWindow *>(shell)->chooseDefaultButton();
+        }
         shell->setVisible(window.isShown());
         if (window.isShown()) {
             shell->raise();
@@ -221,8 +226,10 @@ void Frontend::updateMainWindow()
     const Shown &shown = windows_.at(frontPage_);
     build(shown);
     QWidget *page = shown.window;
-    if (mainWindow_->pages().currentWidget() != page)
+    if (mainWindow_->pages().currentWidget() != page) {
+        shown.view->keepPlacesWhileInFront();
         bringToFront(*page);
+    }
     mainWindow_->setWindowTitle(frontPage_->title());
     if (!mainWindow_->isVisible())
         mainWindow_->show();
@@ -284,8 +291,13 @@ void Frontend::windowChanged(Window &window, WindowProperty property)
 void Frontend::controlChanged(Control &control, ControlProperty property)
 {
     const auto found = windows_.find(&control.window());
-    if (found != windows_.end())
-        found->second.view->sync(control, property);
+    if (found == windows_.end())
+        return;
+    found->second.view->sync(control, property);
+    if (property == ControlProperty::Visible && found->second.view->isBuilt()) {
+        if (auto *dialog = dynamic_cast<DialogWindow *>(found->second.window.data()))
+            dialog->chooseDefaultButton();
+    }
 }
 
 void Frontend::programEnded()
@@ -297,25 +309,39 @@ void Frontend::programEnded()
     mainWindow_->hide();
 }
 
+// Lays out and paints what the user action has changed so far, so that the windows behind
+// a modal box show the values as they are now, not as they were before the click. The
+// rest of the user action is laid out once at its end again.
+void Frontend::runModal(const std::function<void()> &modal)
+{
+    const bool batched = layoutBatch_.has_value();
+    layoutBatch_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QWidget *window : shownWindows())
+        window->window()->repaint();
+    modal();
+    if (batched)
+        layoutBatch_.emplace(shownWindows());
+}
+
 void Frontend::showMessage(const MessageBox &message)
 {
-    // The user sees the page behind the box as it is now.
-    layoutBatch_.reset();
     QMessageBox box(mainWindow_.get());
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral("Korvalde") : message.title);
     box.setText(message.text);
     box.setIcon(toQt(message.icon));
     box.setInformativeText(message.informativeText);
     box.setStandardButtons(QMessageBox::Ok);
-    if (runMessage_)
-        runMessage_(box);
-    else
-        box.exec();
+    runModal([&] {
+        if (runMessage_)
+            runMessage_(box);
+        else
+            box.exec();
+    });
 }
 
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
-    layoutBatch_.reset();
     QFileDialog dialog(mainWindow_.get());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -324,11 +350,13 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     if (!lastSaveFolder_.isEmpty())
         dialog.setDirectory(lastSaveFolder_);
     std::optional<QString> chosen;
-    if (runSave_) {
-        chosen = runSave_(dialog);
-    } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        chosen = dialog.selectedFiles().constFirst();
-    }
+    runModal([&] {
+        if (runSave_) {
+            chosen = runSave_(dialog);
+        } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().constFirst();
+        }
+    });
     if (chosen && chosen->isEmpty())
         chosen.reset();
     if (chosen)
@@ -363,6 +391,12 @@ void Frontend::openSheet(const QString &path)
         app_->runUserAction([this, &path] { reopen::openSheet(*app_, path); });
         return QString();
     });
+}
+
+void Frontend::fileSaved(const QString &fileName)
+{
+    mainWindow_->statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(QFileInfo(fileName).fileName()),
+                                          kSavedNoticeMilliseconds);
 }
 
 void Frontend::endProgram()

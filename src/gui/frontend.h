@@ -67,6 +67,8 @@ public:
     void showMessage(const MessageBox &message) override;
     std::optional<QString> askSaveFileName(const SaveRequest &request) override;
     std::optional<QString> askOpenFileName(const OpenRequest &request) override;
+    // Confirmed in the main window's status bar for a few seconds.
+    void fileSaved(const QString &fileName) override;
     void endProgram() override;
 
 private:
@@ -90,6 +92,9 @@ private:
     void updateMainWindow();
     void bringToFront(QWidget &page);
     const Shown *shownOf(const QString &window) const;
+    void runModal(const std::function<void()> &modal);
+
+    static constexpr int kSavedNoticeMilliseconds = 5000;
 
     Application *app_ = nullptr;
     std::unique_ptr<MainWindow> mainWindow_;

@@ -22,8 +22,10 @@ public:
         return answer;
     }
     void endProgram() override {}
+    void fileSaved(const QString &fileName) override { saved << fileName; }
 
     std::vector<MessageBox> messages;
+    QStringList saved;
     QStringList filters;
     std::optional<QString> answer;
 };
@@ -68,7 +70,7 @@ protected:
     Window *page = nullptr;
 };
 
-TEST_F(CompletionSave, WritesTheSheetAndReportsNothing)
+TEST_F(CompletionSave, WritesTheSheetAndReportsOnlyTheSuccess)
 {
     const QString target = folder.filePath("waffe.txt");
     pressSave(target);
@@ -79,6 +81,7 @@ TEST_F(CompletionSave, WritesTheSheetAndReportsNothing)
     EXPECT_EQ(saved.count("\r\n"), 18);
     EXPECT_EQ(platform.filters, QStringList{"Textdateien (*.txt)"});
     EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.saved, QStringList{target});
     EXPECT_EQ(filesInFolder(), QStringList{"waffe.txt"});
 }
 
@@ -93,6 +96,7 @@ TEST_F(CompletionSave, CancellingAfterAnEarlierSaveWritesNothing)
     EXPECT_EQ(readFile(target), first);
     EXPECT_EQ(filesInFolder(), QStringList{"waffe.txt"});
     EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.saved.size(), 1) << "only the first press saved";
 }
 
 void expectSaveFailureReported(const std::vector<MessageBox> &messages, const QString &fileName)
@@ -116,6 +120,7 @@ TEST_F(CompletionSave, AnUnwritableTargetIsReportedAndKeepsTheExistingFile)
     writeFile(target, before);
     pressSave(target);
     expectSaveFailureReported(platform.messages, name);
+    EXPECT_TRUE(platform.saved.isEmpty());
     EXPECT_EQ(readFile(target), before);
     EXPECT_EQ(filesInFolder(), QStringList{name});
 }

@@ -36,6 +36,8 @@ public:
     // The file chosen to open, or nothing when the user cancelled. A desktop without an
     // open dialog offers nothing to open.
     virtual std::optional<QString> askOpenFileName(const OpenRequest &) { return std::nullopt; }
+    // The file has been written whole; a desktop confirms it to the user.
+    virtual void fileSaved(const QString & /*fileName*/) {}
     virtual void endProgram() = 0;
 };
 

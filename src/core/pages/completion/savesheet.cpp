@@ -17,8 +17,10 @@ void saveWeaponSheet(Window &completionPage)
     if (!fileName || fileName->isEmpty())
         return;
     const QString reason = saveFileWhole(*fileName, toWindows1252(weaponSheetText(completionPage)));
-    if (reason.isEmpty())
+    if (reason.isEmpty()) {
+        app.platform().fileSaved(*fileName);
         return;
+    }
     app.showMessage({kSaveFailedMessage, sheet::kAppTitle, MessageIcon::Warning,
                      QDir::toNativeSeparators(*fileName) + QStringLiteral("\n") + reason});
 }
