@@ -2,6 +2,7 @@
 
 #include "cardprinter.h"
 #include "savefolder.h"
+#include "reopen/opensheet.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -368,6 +369,35 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     if (chosen)
         rememberSaveFolder(*chosen);
     return chosen;
+}
+
+std::optional<QString> Frontend::askOpenFileName(const OpenRequest &request)
+{
+    QFileDialog dialog(mainWindow_.get());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.filters);
+    // Sheets are opened from where they are saved.
+    dialog.setDirectory(saveFolder());
+    std::optional<QString> chosen;
+    runModal([&] {
+        if (runOpen_) {
+            chosen = runOpen_(dialog);
+        } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().constFirst();
+        }
+    });
+    if (chosen && chosen->isEmpty())
+        chosen.reset();
+    return chosen;
+}
+
+void Frontend::openSheet(const QString &path)
+{
+    runUserAction(QStringLiteral("Form1"), QStringLiteral("mnuOeffnen"), [this, &path] {
+        app_->runUserAction([this, &path] { reopen::openSheet(*app_, path); });
+        return QString();
+    });
 }
 
 void Frontend::fileSaved(const QString &fileName)

@@ -28,6 +28,7 @@ public:
     using SaveRunner = std::function<std::optional<QString>(QFileDialog &)>;
     // Returns whether the user chose to print, with the dialog's printer set up.
     using PrintRunner = std::function<bool(QPrintDialog &)>;
+    using OpenRunner = SaveRunner;
 
     Frontend();
     ~Frontend() override;
@@ -53,6 +54,7 @@ public:
     void setMessageRunner(MessageRunner runner) { runMessage_ = std::move(runner); }
     void setSaveRunner(SaveRunner runner) { runSave_ = std::move(runner); }
     void setPrintRunner(PrintRunner runner) { runPrint_ = std::move(runner); }
+    void setOpenRunner(OpenRunner runner) { runOpen_ = std::move(runner); }
     void setEndHandler(std::function<void()> handler) { endProgram_ = std::move(handler); }
 
     // Opens the saved weapon sheet at `path` as the start page's "Öffnen…" does; for a
@@ -69,6 +71,7 @@ public:
     // Platform
     void showMessage(const MessageBox &message) override;
     std::optional<QString> askSaveFileName(const SaveRequest &request) override;
+    std::optional<QString> askOpenFileName(const OpenRequest &request) override;
     // Confirmed in the main window's status bar for a few seconds.
     void fileSaved(const QString &fileName) override;
     void printCard(const WeaponCard &card) override;
@@ -108,6 +111,7 @@ private:
     MessageRunner runMessage_;
     SaveRunner runSave_;
     PrintRunner runPrint_;
+    OpenRunner runOpen_;
     std::function<void()> endProgram_;
 };
 

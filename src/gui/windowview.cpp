@@ -3,6 +3,7 @@
 #include "rowlayout.h"
 
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,6 +57,14 @@ bool takesTypedOrPickedValue(ControlKind kind)
            kind == ControlKind::ComboBox;
 }
 
+// The keys a desktop user expects for a menu item, by the item's name.
+QKeySequence standardShortcut(const QString &menuItem)
+{
+    if (menuItem == QLatin1String("mnuOeffnen"))
+        return QKeySequence::Open;
+    return {};
+}
+
 } // namespace
 
 // A field has no caption of its own; a screen reader calls it by the caption that stands
@@ -103,6 +112,7 @@ void WindowView::buildMenus()
             action = menu->menuAction();
         }
         action->setObjectName(name);
+        action->setShortcut(standardShortcut(name));
         QObject::connect(action, &QAction::triggered, action, [input = input_, name] { input.click(name); });
         syncAction(*action, *control);
         actions_.insert(name, action);

@@ -21,6 +21,14 @@ public:
     void endProgram() override { ended = true; }
     void fileSaved(const QString &fileName) override { saved << fileName; }
 
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const MessageBox &message : messages)
+            texts << message.text;
+        return texts;
+    }
+
     std::vector<MessageBox> messages;
     std::optional<QString> saveAnswer;
     std::optional<SaveRequest> lastSaveRequest;

@@ -82,6 +82,14 @@ public:
             modalWatch_.setAnswering(false);
             return answer;
         });
+        // The walk opens no sheet through the menu (the design walk reopens every sheet it
+        // saves); the open dialog is cancelled, as in the core.
+        frontend_->setOpenRunner([this](QFileDialog &dialog) {
+            modalWatch_.setAnswering(true);
+            std::optional<QString> answer = gui::runAndAnswer(dialog, std::nullopt);
+            modalWatch_.setAnswering(false);
+            return answer;
+        });
         // The walk learns of the end from the program and starts it afresh.
         frontend_->setEndHandler([] {});
         app_ = std::make_unique<Application>(*frontend_, createWindow, windowNames());

@@ -39,11 +39,14 @@ int main(int argc, char **argv)
     unsigned seed = 1;
     int firstFrame = 1;
     int lastFrame = 14;
+    int designs = 0;
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const bool hasValue = i + 1 < arguments.size();
         if (arguments[i] == "--actions" && hasValue)
             actions = arguments[++i].toInt();
+        else if (arguments[i] == "--designs" && hasValue)
+            designs = arguments[++i].toInt();
         else if (arguments[i] == "--seed" && hasValue)
             seed = arguments[++i].toUInt();
         else if (arguments[i] == "--frames" && hasValue) {
@@ -56,6 +59,20 @@ int main(int argc, char **argv)
     const int perFrame = actions / (lastFrame - firstFrame + 1);
     auto executor = gui ? korvalde::walk::makeGuiExecutor() : korvalde::walk::makeCoreExecutor();
     int failed = 0;
+    if (designs > 0) {
+        // Random designs, each saved and opened again, shared out over the frames.
+        const int frames = lastFrame - firstFrame + 1;
+        for (int frame = firstFrame; frame <= lastFrame; ++frame) {
+            const int count = designs / frames + (frame - firstFrame < designs % frames ? 1 : 0);
+            if (const auto report =
+                    korvalde::walk::randomDesigns(*executor, frame, seed * 100 + unsigned(frame), count)) {
+                std::printf("reopen failed: %s\n", qPrintable(*report));
+                ++failed;
+            }
+        }
+        std::printf("saved and opened again %d designs over %d frames\n", designs, frames);
+        return failed == 0 ? 0 : 1;
+    }
     for (int frame = firstFrame; frame <= lastFrame; ++frame) {
         const unsigned frameSeed = seed * 100 + unsigned(frame);
         if (const auto report = korvalde::walk::randomWalk(*executor, frame, frameSeed, perFrame)) {

@@ -1,5 +1,9 @@
 #include "walk.h"
 
+#include "app/windowfactory.h"
+#include "pages/completion/weaponsheet.h"
+#include "pages/completion/windows1252.h"
+#include "reopen/opensheet.h"
 #include "sheet/frames.h"
 #include "sheet/numbertext.h"
 #include "wizard/navigation.h"
@@ -287,7 +291,7 @@ std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
     return std::nullopt;
 }
 
-std::optional<QString> Walk::checkSavedFile(const QString &path) const
+std::optional<QString> Walk::checkSavedFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -301,6 +305,41 @@ std::optional<QString> Walk::checkSavedFile(const QString &path) const
         if (QByteArrayView("\x81\x8D\x8F\x90\x9D").contains(byte))
             return QStringLiteral("the saved file holds a byte Windows-1252 does not define");
     }
+    return checkReopens(path, content);
+}
+
+namespace {
+
+class SilentPlatform : public Platform {
+public:
+    void showMessage(const MessageBox &message) override { messages << message.text; }
+    QStringList messages;
+    std::optional<QString> askSaveFileName(const SaveRequest &) override { return std::nullopt; }
+    void endProgram() override {}
+};
+
+} // namespace
+
+// Every saved sheet opens again, and the design it rebuilds saves the same bytes.
+std::optional<QString> Walk::checkReopens(const QString &path, const QByteArray &content)
+{
+    ++reopened_;
+    const auto found = reopen::actionsForSheet(path);
+    if (const QString *message = std::get_if<QString>(&found))
+        return QStringLiteral("the saved sheet does not open again: %1\n%2")
+            .arg(*message, QString::fromLatin1(content));
+    SilentPlatform platform;
+    const std::unique_ptr<Application> app = startKorvalde(platform);
+    for (const reopen::UserAction &action : std::get<std::vector<reopen::UserAction>>(found))
+        reopen::perform(*app, action);
+    const Window *completion = app->find("Form5");
+    if (completion == nullptr || !completion->isShown())
+        return QStringLiteral("the reopened sheet does not end on the completion page");
+    if (toWindows1252(weaponSheetText(*completion)) != content)
+        return QStringLiteral("the reopened design saves other bytes");
+    // Opening rebuilds what the user built before; it has nothing to tell on the way.
+    if (!platform.messages.isEmpty())
+        return QStringLiteral("opening the saved sheet shows %1").arg(platform.messages.join(", "));
     return std::nullopt;
 }
 
@@ -344,36 +383,50 @@ const QStringList kNames = {"Großer Bär", "Kleine Äxt", "Ölfass €5", "Ωme
 
 } // namespace
 
+namespace {
+
+// A random action the user can do now, or nothing when there is none.
+std::optional<Action> chooseAction(const Walk &walk, std::mt19937 &random)
+{
+    const std::vector<std::pair<Action, int>> possible = walk.possibleActions();
+    if (possible.empty())
+        return std::nullopt;
+    int total = 0;
+    for (const auto &[action, weight] : possible)
+        total += weight;
+    int roll = std::uniform_int_distribution<int>(0, total - 1)(random);
+    Action chosen = possible.back().first;
+    for (const auto &[action, weight] : possible) {
+        if ((roll -= weight) < 0) {
+            chosen = action;
+            break;
+        }
+    }
+    if (chosen.kind == Action::Kind::Pick) {
+        const QStringList &items = (*walk.app().find(chosen.window))[chosen.control].items();
+        chosen.text = items[std::uniform_int_distribution<qsizetype>(0, items.size() - 1)(random)];
+    } else if (chosen.kind == Action::Kind::Type) {
+        chosen.text = kNames[std::uniform_int_distribution<qsizetype>(0, kNames.size() - 1)(random)];
+    } else if (chosen.kind == Action::Kind::Save) {
+        chosen.text = QStringLiteral("waffe%1.txt").arg(std::uniform_int_distribution<int>(1, 3)(random));
+    }
+    return chosen;
+}
+
+} // namespace
+
 std::optional<QString> randomWalk(Executor &executor, int frame, unsigned seed, int actions)
 {
     std::mt19937 random(seed);
     Walk walk(executor, frame);
     for (int step = 0; step < actions; ++step) {
-        const std::vector<std::pair<Action, int>> possible = walk.possibleActions();
-        if (possible.empty())
+        const std::optional<Action> next = chooseAction(walk, random);
+        if (!next)
             return QStringLiteral("frame %1, seed %2: the user can do nothing after %3 actions")
                 .arg(frame)
                 .arg(seed)
                 .arg(step);
-        int total = 0;
-        for (const auto &[action, weight] : possible)
-            total += weight;
-        int roll = std::uniform_int_distribution<int>(0, total - 1)(random);
-        Action chosen = possible.back().first;
-        for (const auto &[action, weight] : possible) {
-            if ((roll -= weight) < 0) {
-                chosen = action;
-                break;
-            }
-        }
-        if (chosen.kind == Action::Kind::Pick) {
-            const QStringList &items = (*walk.app().find(chosen.window))[chosen.control].items();
-            chosen.text = items[std::uniform_int_distribution<qsizetype>(0, items.size() - 1)(random)];
-        } else if (chosen.kind == Action::Kind::Type) {
-            chosen.text = kNames[std::uniform_int_distribution<qsizetype>(0, kNames.size() - 1)(random)];
-        } else if (chosen.kind == Action::Kind::Save) {
-            chosen.text = QStringLiteral("waffe%1.txt").arg(std::uniform_int_distribution<int>(1, 3)(random));
-        }
+        const Action chosen = *next;
         if (const std::optional<QString> broken = walk.perform(chosen)) {
             const std::vector<Action> shortest = shrink(executor, frame, walk.history());
             QString report =
@@ -388,6 +441,41 @@ std::optional<QString> randomWalk(Executor &executor, int frame, unsigned seed, 
             if (const std::optional<QString> again = replay(executor, frame, shortest))
                 report += "\n  -> " + *again;
             return report;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+QString failureReport(Executor &executor, int frame, unsigned seed, const Walk &walk, const QString &broken)
+{
+    const std::vector<Action> shortest = shrink(executor, frame, walk.history());
+    QString report = QStringLiteral("frame %1, seed %2: %3\nshortest failing sequence (%4 actions):")
+                         .arg(frame)
+                         .arg(seed)
+                         .arg(broken)
+                         .arg(shortest.size());
+    for (const Action &action : shortest)
+        report += "\n  " + action.describe();
+    return report;
+}
+
+} // namespace
+
+std::optional<QString> randomDesigns(Executor &executor, int frame, unsigned seed, int designs)
+{
+    // A design that has not been saved after this many actions is given up.
+    constexpr int kLongestDesign = 3000;
+    std::mt19937 random(seed);
+    for (int design = 0; design < designs; ++design) {
+        Walk walk(executor, frame);
+        for (int step = 0; step < kLongestDesign && walk.reopened() == 0; ++step) {
+            const std::optional<Action> next = chooseAction(walk, random);
+            if (!next)
+                break;
+            if (const std::optional<QString> broken = walk.perform(*next))
+                return failureReport(executor, frame, seed, walk, *broken);
         }
     }
     return std::nullopt;

@@ -53,12 +53,15 @@ public:
     std::optional<QString> perform(const Action &action);
     const std::vector<Action> &history() const { return history_; }
     Application &app() const { return *app_; }
+    // Saved sheets opened again so far.
+    int reopened() const { return reopened_; }
 
 private:
     void start();
     std::optional<QString> probe(const Action &action);
     std::optional<QString> checkRules(const Action &action, int pageBefore);
-    std::optional<QString> checkSavedFile(const QString &path) const;
+    std::optional<QString> checkSavedFile(const QString &path);
+    std::optional<QString> checkReopens(const QString &path, const QByteArray &content);
     int shownPageIndex() const;
 
     Executor &executor_;
@@ -66,6 +69,7 @@ private:
     int frame_;
     QTemporaryDir saveFolder_;
     int saves_ = 0;
+    int reopened_ = 0;
     std::vector<Action> history_;
     QString dpBefore_;                  // of the page shown before the action
     QHash<int, QString> listOnArrival_; // by page: the list as the forward step onto it left it
@@ -74,5 +78,9 @@ private:
 // Runs `actions` random actions for the frame from `seed`. On a broken rule returns the
 // report: the seed, the rule and the shortest action sequence that still breaks it.
 std::optional<QString> randomWalk(Executor &executor, int frame, unsigned seed, int actions);
+
+// Builds `designs` random designs for the frame from `seed`, each from a fresh start up to
+// its first save, and checks that every saved sheet opens again to the same bytes.
+std::optional<QString> randomDesigns(Executor &executor, int frame, unsigned seed, int designs);
 
 } // namespace korvalde::walk

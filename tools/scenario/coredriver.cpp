@@ -36,10 +36,17 @@ public:
             refusal = saveDialogRefusal(*saveAnswer);
         return refusal.isEmpty() ? saveAnswer : std::nullopt;
     }
+    std::optional<QString> askOpenFileName(const OpenRequest &) override
+    {
+        if (openAnswer)
+            refusal = openDialogRefusal(*openAnswer);
+        return refusal.isEmpty() ? openAnswer : std::nullopt;
+    }
     void endProgram() override {}
 
     QStringList messages;
     std::optional<QString> saveAnswer;
+    std::optional<QString> openAnswer;
     QString refusal;
 };
 
@@ -66,6 +73,17 @@ public:
             return why;
         return platform_.refusal.isEmpty() ? QString()
                                            : QStringLiteral("the save dialog refuses it: ") + platform_.refusal;
+    }
+
+    QString open(const std::optional<QString> &path) override
+    {
+        platform_.openAnswer = path;
+        platform_.refusal.clear();
+        const QString why = app_->userClick("Form1", "mnuOeffnen");
+        if (!why.isEmpty())
+            return why;
+        return platform_.refusal.isEmpty() ? QString()
+                                           : QStringLiteral("the open dialog refuses it: ") + platform_.refusal;
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }

@@ -22,6 +22,8 @@ public:
     virtual QString close(const QString &window) = 0;
     // Presses Form5.cmdSave and answers the save dialog with `path`, or cancels it.
     virtual QString save(const std::optional<QString> &path) = 0;
+    // Chooses Form1.mnuOeffnen and answers the open dialog with `path`, or cancels it.
+    virtual QString open(const std::optional<QString> &path) = 0;
 
     virtual bool isKnownWindow(const QString &window) const = 0;
     virtual bool isLoaded(const QString &window) const = 0;

@@ -64,4 +64,16 @@ QString saveDialogRefusal(const QString &path)
     return {};
 }
 
+QString openDialogRefusal(const QString &path)
+{
+    if (path.isEmpty())
+        return QStringLiteral("no file name given");
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("it is a folder");
+    if (!info.exists())
+        return QStringLiteral("there is no such file");
+    return {};
+}
+
 } // namespace korvalde::scenario

@@ -12,5 +12,7 @@ QString linkEscape(const QString &folder, const QString &name);
 // judgement in both modes): no name at all (empty `path`), an existing folder, or a name
 // longer than the file system holds. An empty text when it takes it.
 QString saveDialogRefusal(const QString &path);
+// The same for the open dialog, which takes only an existing file.
+QString openDialogRefusal(const QString &path);
 
 } // namespace korvalde::scenario

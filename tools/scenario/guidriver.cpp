@@ -37,6 +37,8 @@ public:
             [this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_, &saveRefused_); });
         // No scenario command answers the print dialog: printing is cancelled, as in the core.
         frontend_.setPrintRunner([](QPrintDialog &) { return false; });
+        frontend_.setOpenRunner(
+            [this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, openAnswer_, &openRefused_); });
         frontend_.setEndHandler([this] { ended_ = true; });
         app_ = std::make_unique<Application>(frontend_, createWindow, windowNames());
         frontend_.attach(*app_);
@@ -119,6 +121,19 @@ public:
         if (refusal.isEmpty())
             refusal = QStringLiteral("it stays open on the name");
         return QStringLiteral("the save dialog refuses it: ") + refusal;
+    }
+
+    QString open(const std::optional<QString> &path) override
+    {
+        openAnswer_ = path;
+        openRefused_ = false;
+        const QString why = click(QStringLiteral("Form1"), QStringLiteral("mnuOeffnen"));
+        if (!why.isEmpty() || !openRefused_)
+            return why;
+        QString refusal = path ? openDialogRefusal(*path) : QString();
+        if (refusal.isEmpty())
+            refusal = QStringLiteral("it stays open on the name");
+        return QStringLiteral("the open dialog refuses it: ") + refusal;
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }
@@ -217,6 +232,8 @@ private:
     QStringList messages_;
     std::optional<QString> saveAnswer_;
     bool saveRefused_ = false;
+    std::optional<QString> openAnswer_;
+    bool openRefused_ = false;
     bool ended_ = false;
 };
 

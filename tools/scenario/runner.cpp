@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -143,11 +144,34 @@ private:
         return std::nullopt;
     }
 
-    // Reopening a saved sheet (open, open-cancel, copy) comes with a later issue; until
-    // then each of its commands fails at its line, so that no scenario silently skips it.
+    // Opening a saved sheet from the start page's menu, and putting a sheet in place for it.
     std::optional<QString> reopen(const Command &command)
     {
-        return QStringLiteral("%1 is not supported yet").arg(command.verb);
+        if (command.verb == "copy")
+            return copyIntoOutput(command.value, command.text);
+        if (driver_.hasEnded())
+            return QStringLiteral("the program has ended");
+        const QString why = command.verb == "open" ? driver_.open(QDir(context_.outDir).filePath(command.value))
+                                                   : driver_.open(std::nullopt);
+        collectMessages(command.line);
+        if (!why.isEmpty() && command.verb == "open")
+            return QStringLiteral("cannot open %1: %2").arg(quoted(command.value), why);
+        if (!why.isEmpty())
+            return QStringLiteral("cannot %1: %2").arg(command.verb, why);
+        return std::nullopt;
+    }
+
+    std::optional<QString> copyIntoOutput(const QString &source, const QString &name) const
+    {
+        const QString from = QDir(context_.scenarioDir).filePath(source);
+        const QString to = QDir(context_.outDir).filePath(name);
+        if (!QFileInfo(from).isFile())
+            return QStringLiteral("cannot copy %1: there is no such file").arg(quoted(source));
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QFile::remove(to);
+        if (!QFile::copy(from, to))
+            return QStringLiteral("cannot copy %1 to %2").arg(quoted(source), quoted(name));
+        return std::nullopt;
     }
 
     void collectMessages(int line)

@@ -3,6 +3,7 @@
 #include "model/weaponcard.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,7 +23,11 @@ struct SaveRequest {
     QString suggestedName = {}; // the file name the dialog offers, without a folder
 };
 
-// What the core needs from the desktop: modal message boxes, the save-file dialog, the
+struct OpenRequest {
+    QStringList filters; // for example "Waffenblätter (*.txt)", the first one chosen
+};
+
+// What the core needs from the desktop: modal message boxes, the file dialogs, the
 // printer and the end of the program. The front end shows real dialogs; tests record and answer them.
 class Platform {
 public:
@@ -31,6 +36,9 @@ public:
     virtual void showMessage(const MessageBox &message) = 0;
     // The chosen file name, or nothing when the user cancelled.
     virtual std::optional<QString> askSaveFileName(const SaveRequest &request) = 0;
+    // The file chosen to open, or nothing when the user cancelled. A desktop without an
+    // open dialog offers nothing to open.
+    virtual std::optional<QString> askOpenFileName(const OpenRequest &) { return std::nullopt; }
     // The file has been written whole; a desktop confirms it to the user.
     virtual void fileSaved(const QString & /*fileName*/) {}
     // Asks for a printer and prints the card there; cancelling prints nothing. A platform

@@ -1,5 +1,6 @@
 #include "pages/start/startpage.h"
 
+#include "reopen/opensheet.h"
 #include "sheet/frames.h"
 #include "sheet/sheet.h"
 #include "wizard/navigation.h"
@@ -15,6 +16,7 @@ const QString kInfoText =
 void layOut(Window &page)
 {
     page.add("mnuDatei", ControlKind::MenuItem, "&Datei");
+    page.add("mnuOeffnen", ControlKind::MenuItem, "Ö&ffnen…", {"mnuDatei"});
     page.add("info", ControlKind::MenuItem, "&Info", {"mnuDatei"});
     page.add("mnuSubBeenden", ControlKind::MenuItem, "&Beenden", {"mnuDatei"});
     page.add("Image1", ControlKind::Picture, "crosshair");
@@ -59,6 +61,7 @@ std::unique_ptr<Window> createStartPage(Application &app)
         });
     }
     page["Command1"].onClick([&page] { goForward(page); });
+    page["mnuOeffnen"].onClick([&app] { reopen::askAndOpenSheet(app); });
     page["info"].onClick([&app] {
         app.showMessage({kInfoText, QStringLiteral("Veltrano"), MessageIcon::Information, {}});
     });
