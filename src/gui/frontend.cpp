@@ -1,8 +1,9 @@
 #include "frontend.h"
 
 #include "cardprinter.h"
-#include "savefolder.h"
 #include "reopen/opensheet.h"
+#include "savefolder.h"
+#include "wizard/windows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -394,7 +395,7 @@ std::optional<QString> Frontend::askOpenFileName(const OpenRequest &request)
 
 void Frontend::openSheet(const QString &path)
 {
-    runUserAction(QStringLiteral("Form1"), QStringLiteral("mnuOeffnen"), [this, &path] {
+    runUserAction(windows::startPage, QStringLiteral("mnuOeffnen"), [this, &path] {
         app_->runUserAction([this, &path] { reopen::openSheet(*app_, path); });
         return QString();
     });

@@ -1,10 +1,10 @@
 #include "app/windowfactory.h"
-#include "wizard/windows.h"
 #include "appicon.h"
 #include "commandline.h"
 #include "displayguard.h"
 #include "frontend.h"
 #include "germantranslation.h"
+#include "wizard/windows.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -5,8 +5,8 @@
 #include "walk.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <cstdio>

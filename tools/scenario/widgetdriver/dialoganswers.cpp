@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 namespace korvalde::gui {
