@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Takes the user guide's pictures: a Sturmgewehr through every page, under Xvfb.
+# Takes the user guide's pictures: a Sturmgewehr through every page, under Xvfb. Each
+# picture is a scenario of clicks that the scenario tool runs through the real widgets
+# (korvalde-scenario --gui --screenshot) before it saves the windows on screen.
 #   docs/screenshots/take-screenshots.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-program=${1:-$root/build}/korvalde
+tool=${1:-$root/build}/korvalde-scenario
 out=${2:-$root/docs/screenshots}
 mkdir -p "$out"
+scenarios=$(mktemp -d)
+trap 'rm -rf "$scenarios"' EXIT
 
 shoot() { # picture clicks...
     local picture=$1
     shift
-    KORVALDE_SCREENSHOT="$out/$picture.png" KORVALDE_SCREENSHOT_CLICKS="$*" QT_QPA_PLATFORM=xcb \
-        xvfb-run -a -s "-screen 0 1366x768x24" "$program" 2>/dev/null
+    printf 'click %s\n' "$@" >"$scenarios/$picture.scn"
+    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x768x24" \
+        "$tool" --gui --screenshot "$out/$picture.png" "$scenarios/$picture.scn" 2>/dev/null
 }
 
 walk=(Form1.Option9)

@@ -305,9 +305,4 @@ void syncAction(QAction &action, const Control &control)
     action.setToolTip(control.toolTip());
 }
 
-QString shownText(const QComboBox &combo)
-{
-    return combo.currentIndex() < 0 ? combo.placeholderText() : combo.currentText();
-}
-
 } // namespace korvalde::gui

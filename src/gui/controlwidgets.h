@@ -30,7 +30,4 @@ void syncWidgetFully(QWidget &widget, const Control &control);
 // The same for a menu item's action.
 void syncAction(QAction &action, const Control &control);
 
-// What a combo box shows: the picked entry, or the program's text outside the list.
-QString shownText(const QComboBox &combo);
-
 } // namespace korvalde::gui

@@ -92,13 +92,6 @@ void Frontend::resync(const QString &windowName, const QString &controlName)
             }
         }
     }
-    resyncCombos();
-}
-
-void Frontend::resyncCombos()
-{
-    for (const auto &[window, shown] : windows_)
-        shown.view->syncComboItems();
 }
 
 const Frontend::Shown *Frontend::shownOf(const QString &windowName) const
@@ -275,7 +268,6 @@ void Frontend::windowChanged(Window &window, WindowProperty property)
             mainWindow_->setWindowTitle(window.title());
         break;
     case WindowProperty::Shown:
-        found->second.view->syncComboItems();
         showWindow(window);
         break;
     case WindowProperty::Enabled:

@@ -76,7 +76,6 @@ private:
     void resync(const QString &window, const QString &control);
     // The page in front of the shown main window, and the open dialogs.
     std::vector<QWidget *> shownWindows() const;
-    void resyncCombos();
     // The widgets a window shows, built on first need.
     const Shown *built(const QString &window) const;
     void build(const Shown &shown) const;

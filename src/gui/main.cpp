@@ -2,10 +2,8 @@
 #include "appicon.h"
 #include "frontend.h"
 #include "germantranslation.h"
-#include "screenshot.h"
 
 #include <QApplication>
-#include <QTimer>
 
 using namespace korvalde;
 
@@ -22,15 +20,5 @@ int main(int argc, char **argv)
     Application app(frontend, createWindow, windowNames());
     frontend.attach(app);
     app.start(QStringLiteral("Form1"));
-
-    // For the documentation: KORVALDE_SCREENSHOT=file.png, optionally with
-    // KORVALDE_SCREENSHOT_CLICKS="Form1.Option9 Form1.Command1" to walk there first.
-    const QString screenshot = qEnvironmentVariable("KORVALDE_SCREENSHOT");
-    if (!screenshot.isEmpty()) {
-        const QStringList clicks = qEnvironmentVariable("KORVALDE_SCREENSHOT_CLICKS").split(' ', Qt::SkipEmptyParts);
-        QTimer::singleShot(0, &application, [&frontend, clicks, screenshot] {
-            QApplication::exit(gui::takeScreenshot(frontend, clicks, screenshot) ? 0 : 1);
-        });
-    }
     return QApplication::exec();
 }

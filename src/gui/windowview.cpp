@@ -115,14 +115,4 @@ void WindowView::sync(const Control &control, ControlProperty property)
         syncAction(*menuAction, control);
 }
 
-void WindowView::syncComboItems()
-{
-    if (!built_)
-        return;
-    for (const auto &control : window_.controls()) {
-        if (control->kind() == ControlKind::ComboBox)
-            sync(*control, ControlProperty::Text);
-    }
-}
-
 } // namespace korvalde::gui

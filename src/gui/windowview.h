@@ -29,8 +29,6 @@ public:
     QAction *action(const QString &control) const { return actions_.value(control); }
 
     void sync(const Control &control, ControlProperty property);
-    // Lists can be filled without a notice from the core; this re-reads them.
-    void syncComboItems();
 
 private:
     void nameFieldsByTheirCaptions();

@@ -2,6 +2,7 @@
 
 #include "controlwidgets.h"
 #include "guifixture.h"
+#include "widgetinput.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -8,6 +8,7 @@
 #include "frontend.h"
 #include "guimirror.h"
 #include "guimodalwatch.h"
+#include "widgetinput.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -42,19 +43,9 @@ void recordWarning(QtMsgType type, const QMessageLogContext &context, const QStr
         previousHandler(type, context, message);
 }
 
-// Lets the widgets catch up: layouts, and the windows the program discarded.
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// A point on the button's caption or indicator: a box stretched by its layout reacts
-// only there.
-QPoint hotSpot(const QWidget &widget)
-{
-    return {std::min(widget.width(), widget.sizeHint().width()) / 2, widget.height() / 2};
-}
+// The scenario tool's widget driver.
+using gui::hotSpot;
+using gui::settle;
 
 class GuiExecutor : public Executor {
 public:
@@ -143,12 +134,7 @@ public:
         auto *field = qobject_cast<QLineEdit *>(frontend_->widget(window, control));
         if (field == nullptr || field->isReadOnly())
             return QStringLiteral("%1.%2 cannot be typed into").arg(window, control);
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Delete);
-        // One key per character, with its text, so that letters beyond Latin-1 arrive too.
-        for (const QChar character : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        gui::typeText(*field, text);
         settle();
         return {};
     }

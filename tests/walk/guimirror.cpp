@@ -1,6 +1,7 @@
 #include "guimirror.h"
 
 #include "picturewidget.h"
+#include "widgetinput.h"
 
 #include <QCheckBox>
 #include <QComboBox>

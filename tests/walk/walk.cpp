@@ -1,8 +1,8 @@
 #include "walk.h"
 
-#include "app/navigation.h"
 #include "entrytables.h"
 #include "sheet/numbertext.h"
+#include "wizard/navigation.h"
 
 #include <QDir>
 #include <QElapsedTimer>

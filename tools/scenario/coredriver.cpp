@@ -1,5 +1,6 @@
 #include "app/windowfactory.h"
 #include "driver.h"
+#include "filenames.h"
 #include "model/application.h"
 
 namespace korvalde::scenario {
@@ -24,15 +25,22 @@ QString boolWord(bool value)
 
 namespace {
 
-// Closes every message box at once with OK and answers the save dialog as told.
+// Closes every message box at once with OK and answers the save dialog as told. A name
+// the real dialog would not take is refused as it refuses it, and the dialog cancelled.
 class RecordingPlatform : public Platform {
 public:
     void showMessage(const MessageBox &message) override { messages << message.text; }
-    std::optional<QString> askSaveFileName(const SaveRequest &) override { return saveAnswer; }
+    std::optional<QString> askSaveFileName(const SaveRequest &) override
+    {
+        if (saveAnswer)
+            refusal = saveDialogRefusal(*saveAnswer);
+        return refusal.isEmpty() ? saveAnswer : std::nullopt;
+    }
     void endProgram() override {}
 
     QStringList messages;
     std::optional<QString> saveAnswer;
+    QString refusal;
 };
 
 class CoreDriver : public Driver {
@@ -52,7 +60,12 @@ public:
     QString save(const std::optional<QString> &path) override
     {
         platform_.saveAnswer = path;
-        return app_->userClick("Form5", "cmdSave");
+        platform_.refusal.clear();
+        const QString why = app_->userClick("Form5", "cmdSave");
+        if (!why.isEmpty())
+            return why;
+        return platform_.refusal.isEmpty() ? QString()
+                                           : QStringLiteral("the save dialog refuses it: ") + platform_.refusal;
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }
@@ -92,6 +105,7 @@ public:
     QStringList takeMessages() override { return std::exchange(platform_.messages, {}); }
     bool hasEnded() const override { return app_->hasEnded(); }
     QString openModalWindow() const override { return {}; }
+    QString takeScreenshot(const QString &) override { return QStringLiteral("pictures need --gui"); }
 
 private:
     RecordingPlatform platform_;

@@ -37,6 +37,10 @@ public:
     virtual bool hasEnded() const = 0;
     // Names a modal window still open after the scenario, or an empty text.
     virtual QString openModalWindow() const = 0;
+
+    // Saves pictures of the windows on screen for the documentation (see screenshot.h);
+    // returns why it could not.
+    virtual QString takeScreenshot(const QString &path) = 0;
 };
 
 // The core without any windowing toolkit.

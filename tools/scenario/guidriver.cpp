@@ -4,8 +4,11 @@
 #include "app/windowfactory.h"
 #include "dialoganswers.h"
 #include "driver.h"
+#include "filenames.h"
 #include "frontend.h"
 #include "guiproperties.h"
+#include "screenshot.h"
+#include "widgetinput.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -19,19 +22,8 @@ namespace korvalde::scenario {
 
 namespace {
 
-// Lets the widgets catch up: layouts, and the windows the program discarded.
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// A point on the button's caption or indicator: a box stretched by its layout reacts
-// only there.
-QPoint hotSpot(const QWidget &widget)
-{
-    return {std::min(widget.width(), widget.sizeHint().width()) / 2, widget.height() / 2};
-}
+using gui::hotSpot;
+using gui::settle;
 
 class GuiDriver : public Driver {
 public:
@@ -41,7 +33,8 @@ public:
             messages_ << box.text();
             gui::runAndConfirm(box);
         });
-        frontend_.setSaveRunner([this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_); });
+        frontend_.setSaveRunner(
+            [this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_, &saveRefused_); });
         frontend_.setEndHandler([this] { ended_ = true; });
         app_ = std::make_unique<Application>(frontend_, createWindow, windowNames());
         frontend_.attach(*app_);
@@ -90,12 +83,7 @@ public:
             return why;
         if (field->isReadOnly())
             return QStringLiteral("%1.%2 cannot be typed into").arg(window, control);
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Delete);
-        // One key per character, with its text, so that letters beyond Latin-1 arrive too.
-        for (const QChar character : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        gui::typeText(*field, text);
         settle();
         return {};
     }
@@ -120,7 +108,15 @@ public:
     QString save(const std::optional<QString> &path) override
     {
         saveAnswer_ = path;
-        return click(QStringLiteral("Form5"), QStringLiteral("cmdSave"));
+        saveRefused_ = false;
+        const QString why = click(QStringLiteral("Form5"), QStringLiteral("cmdSave"));
+        if (!why.isEmpty() || !saveRefused_)
+            return why;
+        // The dialog stayed open on the name; it was cancelled. Say why it did not take it.
+        QString refusal = path ? saveDialogRefusal(*path) : QString();
+        if (refusal.isEmpty())
+            refusal = QStringLiteral("it stays open on the name");
+        return QStringLiteral("the save dialog refuses it: ") + refusal;
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }
@@ -160,6 +156,8 @@ public:
         const QWidget *modal = QApplication::activeModalWidget();
         return modal == nullptr ? QString() : modal->windowTitle();
     }
+
+    QString takeScreenshot(const QString &path) override { return scenario::takeScreenshot(frontend_, path); }
 
 private:
     // The control's widget when the user can reach it and it is of the wanted kind;
@@ -216,6 +214,7 @@ private:
     std::unique_ptr<Application> app_;
     QStringList messages_;
     std::optional<QString> saveAnswer_;
+    bool saveRefused_ = false;
     bool ended_ = false;
 };
 

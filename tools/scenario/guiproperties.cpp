@@ -1,7 +1,7 @@
 #include "guiproperties.h"
 
-#include "controlwidgets.h"
 #include "driver.h"
+#include "widgetinput.h"
 
 #include <QCheckBox>
 #include <QComboBox>

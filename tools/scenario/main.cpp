@@ -2,11 +2,16 @@
 // Each scenario runs in a process of its own, so that a crash or a hang fails only that
 // scenario and the run goes on with the next one.
 
+#include "appicon.h"
 #include "driver.h"
+#include "filenames.h"
+#include "germantranslation.h"
+#include "messages.h"
 #include "runner.h"
 #include "scenario.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -15,24 +20,29 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <variant>
 
 namespace {
 
 using namespace korvalde::scenario;
 
 constexpr int kBadArguments = 2;
+// A scenario that shows no progress (no next line begun) for this long hangs.
 constexpr int kScenarioSeconds = 10;
-const char *const kRunOne = "--run-one";
+const char *const kRunOne = "run-one";
+const char *const kUsage = "korvalde-scenario [--gui] [--out DIR] FILE_OR_FOLDER...";
 
 struct Options {
     bool gui = false;
     bool runOne = false;
     QString outDir;
+    QString screenshot; // --screenshot PNG: a picture after the one scenario
     QStringList paths;
 };
 
@@ -42,34 +52,83 @@ void printLine(const QString &line, FILE *stream = stdout)
     std::fflush(stream);
 }
 
-std::optional<Options> parseArguments(const QStringList &arguments)
+void badArguments(const QString &why)
 {
-    Options options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == "--gui") {
-            options.gui = true;
-        } else if (argument == kRunOne) {
-            options.runOne = true;
-        } else if (argument == "--out") {
-            if (++i >= arguments.size())
-                return std::nullopt;
-            options.outDir = arguments[i];
-        } else if (argument.startsWith("--")) {
-            return std::nullopt;
-        } else {
-            options.paths << argument;
-        }
+    printLine(QStringLiteral("korvalde-scenario: %1").arg(shownLine(why)), stderr);
+    printLine(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)), stderr);
+}
+
+// The options, or the exit status when the run ends here (--help, bad arguments).
+std::variant<Options, int> parseArguments(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Runs Korvalde scenario files against the program's core or, with --gui, against its\n"
+                       "real widgets. A folder runs every *.scn file below it. Prints FILE:LINE: message for\n"
+                       "each failing scenario, then \"N passed, N failed\". Exit status 0 when all passed, 1\n"
+                       "when any failed, 2 on bad arguments."));
+    const QCommandLineOption help({"h", "help"}, QStringLiteral("Shows this help."));
+    const QCommandLineOption gui("gui", QStringLiteral("Drives the real Qt widgets instead of the core."));
+    const QCommandLineOption out("out", QStringLiteral("Leaves each scenario's output folder as DIR/NAME."),
+                                 QStringLiteral("DIR"));
+    const QCommandLineOption screenshot(
+        "screenshot",
+        QStringLiteral("With --gui and one scenario: runs it, then saves the main window to PNG and each open\n"
+                       "dialog beside it (PNG with -DIALOG before the suffix), for the documentation."),
+        QStringLiteral("PNG"));
+    QCommandLineOption runOne(kRunOne, QStringLiteral("Runs one scenario in this process (internal)."));
+    runOne.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, gui, out, screenshot, runOne});
+    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A scenario file, or a folder of them."),
+                                 QStringLiteral("FILE_OR_FOLDER..."));
+    if (!parser.parse(arguments)) {
+        badArguments(parser.errorText());
+        return kBadArguments;
     }
-    if (options.paths.isEmpty())
-        return std::nullopt;
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+    Options options;
+    options.gui = parser.isSet(gui);
+    options.runOne = parser.isSet(runOne);
+    options.outDir = parser.value(out);
+    options.screenshot = parser.value(screenshot);
+    options.paths = parser.positionalArguments();
+    if (parser.isSet(screenshot) && (!options.gui || options.screenshot.isEmpty() || options.paths.size() != 1)) {
+        badArguments(QStringLiteral("--screenshot PNG needs --gui and one scenario file"));
+        return kBadArguments;
+    }
+    if (parser.isSet(out) && options.outDir.isEmpty()) {
+        badArguments(QStringLiteral("--out needs a folder"));
+        return kBadArguments;
+    }
+    if (options.paths.isEmpty()) {
+        badArguments(QStringLiteral("no scenario file or folder given"));
+        return kBadArguments;
+    }
+    if (options.runOne && options.paths.size() != 1) {
+        badArguments(QStringLiteral("--run-one takes one scenario"));
+        return kBadArguments;
+    }
     return options;
 }
 
-// The scenario files named, folders expanded to every *.scn below them in path order.
-std::optional<QStringList> scenarioFiles(const QStringList &paths)
+struct ScenarioFile {
+    QString path;
+    QString name; // below the folder given on the command line, ".scn" removed
+};
+
+QString withoutSuffix(const QString &path)
 {
-    QStringList files;
+    return path.endsWith(QLatin1String(".scn")) ? path.chopped(4) : path;
+}
+
+// The scenario files named, folders expanded to every *.scn below them in path order.
+std::optional<std::vector<ScenarioFile>> scenarioFiles(const QStringList &paths)
+{
+    std::vector<ScenarioFile> files;
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
@@ -78,65 +137,109 @@ std::optional<QStringList> scenarioFiles(const QStringList &paths)
             while (it.hasNext())
                 found << it.next();
             found.sort();
-            files << found;
+            const QDir folder(info.absoluteFilePath());
+            for (const QString &file : found) {
+                if (!QFileInfo(file).isReadable()) {
+                    printLine(QStringLiteral("korvalde-scenario: cannot read %1").arg(shownLine(file)), stderr);
+                    return std::nullopt;
+                }
+                files.push_back({file, withoutSuffix(folder.relativeFilePath(QFileInfo(file).absoluteFilePath()))});
+            }
         } else if (info.isFile() && info.isReadable()) {
-            files << path;
+            files.push_back({path, withoutSuffix(info.fileName())});
         } else {
-            printLine(QStringLiteral("korvalde-scenario: cannot read %1").arg(path), stderr);
+            printLine(QStringLiteral("korvalde-scenario: cannot read %1").arg(shownLine(path)), stderr);
             return std::nullopt;
         }
     }
     return files;
 }
 
-// Child side: runs one scenario and reports "@LINE" before each command, then the result.
+// Child side: runs one scenario and reports "@LINE" as each command begins, then the result.
 int runOne(const Options &options)
 {
+    auto fail = [](int line, const QString &message) {
+        printLine(QStringLiteral("FAIL %1\t%2").arg(line).arg(shownLine(message)));
+        return 1;
+    };
     const QString path = options.paths.front();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printLine(QStringLiteral("FAIL 1\tcannot read the file"));
-        return 1;
-    }
-    const Scenario scenario = parseScenario(path, QString::fromUtf8(file.readAll()));
-    if (scenario.error) {
-        printLine(QStringLiteral("FAIL %1\t%2").arg(scenario.error->line).arg(scenario.error->message));
-        return 1;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(1, QStringLiteral("cannot read the file"));
+    const Scenario scenario = parseScenarioBytes(path, file.readAll());
+    if (scenario.error)
+        return fail(scenario.error->line, scenario.error->message);
     QTemporaryDir temporary;
     QString outDir = options.outDir;
-    if (outDir.isEmpty())
+    if (outDir.isEmpty()) {
+        if (!temporary.isValid())
+            return fail(1, QStringLiteral("cannot make a temporary output folder"));
         outDir = temporary.path();
-    QDir().mkpath(outDir);
-    std::unique_ptr<Driver> driver = options.gui ? makeGuiDriver() : makeCoreDriver();
-    if (!driver) {
-        printLine(QStringLiteral("FAIL 1\tthe widget front end is not built in"));
-        return 1;
     }
+    if (!QDir().mkpath(outDir) || !QFileInfo(outDir).isDir())
+        return fail(1, QStringLiteral("cannot make the output folder %1").arg(shownValue(outDir)));
+    std::unique_ptr<Driver> driver = options.gui ? makeGuiDriver() : makeCoreDriver();
+    if (!driver)
+        return fail(1, QStringLiteral("the widget front end is not built in"));
     RunContext context;
-    context.outDir = outDir;
+    context.outDir = QFileInfo(outDir).absoluteFilePath();
     context.scenarioDir = QFileInfo(path).absolutePath();
     context.beforeCommand = [](int line) { printLine(QStringLiteral("@%1").arg(line)); };
-    if (const std::optional<Failure> failure = runScenario(scenario, *driver, context)) {
-        printLine(QStringLiteral("FAIL %1\t%2").arg(failure->line).arg(failure->message));
-        return 1;
-    }
+    if (const std::optional<Failure> failure = runScenario(scenario, *driver, context))
+        return fail(failure->line, failure->message);
     printLine(QStringLiteral("PASS"));
     return 0;
 }
 
+// --screenshot: runs the one scenario here, with the program's name, icon and German
+// dialogs, and takes the pictures where it leaves the program.
+int takePictures(const Options &options, QApplication &application)
+{
+    QApplication::setApplicationName(QStringLiteral("Korvalde"));
+    QApplication::setWindowIcon(korvalde::gui::applicationIcon());
+    korvalde::gui::installGermanTranslation(application);
+    const QString path = options.paths.front();
+    auto fail = [&path](int line, const QString &message) {
+        printLine(QStringLiteral("%1:%2: %3").arg(shownLine(path)).arg(line).arg(shownLine(message)));
+        return 1;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printLine(QStringLiteral("korvalde-scenario: cannot read %1").arg(shownLine(path)), stderr);
+        return kBadArguments;
+    }
+    const Scenario scenario = parseScenarioBytes(path, file.readAll());
+    if (scenario.error)
+        return fail(scenario.error->line, scenario.error->message);
+    QTemporaryDir temporary;
+    std::unique_ptr<Driver> driver = makeGuiDriver();
+    RunContext context;
+    context.outDir = temporary.path();
+    context.scenarioDir = QFileInfo(path).absolutePath();
+    context.leaveWindowsOpen = true;
+    if (const std::optional<Failure> failure = runScenario(scenario, *driver, context))
+        return fail(failure->line, failure->message);
+    if (const QString why = driver->takeScreenshot(options.screenshot); !why.isEmpty())
+        return fail(scenario.commands.back().line, why);
+    return 0;
+}
+
 struct Child {
-    QString file;
+    ScenarioFile file;
+    QString outDir; // empty: a temporary folder of its own
     std::unique_ptr<QProcess> process;
-    QElapsedTimer clock;
-    QString failure; // "FILE:LINE: message", empty while passing
+    QByteArray output;
+    QElapsedTimer sinceProgress; // restarted with every line the child begins
+    QString failure;             // "FILE:LINE: message", empty while passing
+    bool running = false;
     bool done = false;
 };
 
-// The last line the child reported, for a crash or a hang.
-QString verdict(Child &child, bool timedOut)
+// The child's verdict; for a crash or a hang, the last line it began.
+QString verdict(const Child &child, bool timedOut)
 {
-    const QStringList lines = QString::fromUtf8(child.process->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QString file = shownLine(child.file.path);
+    const QStringList lines = QString::fromUtf8(child.output).split('\n', Qt::SkipEmptyParts);
     QString lastLine = QStringLiteral("1");
     for (const QString &line : lines) {
         if (line.startsWith('@'))
@@ -146,19 +249,55 @@ QString verdict(Child &child, bool timedOut)
         else if (line.startsWith("FAIL ")) {
             const QString rest = line.mid(5);
             const qsizetype tab = rest.indexOf('\t');
-            return QStringLiteral("%1:%2: %3").arg(child.file, rest.left(tab), rest.mid(tab + 1));
+            return QStringLiteral("%1:%2: %3").arg(file, rest.left(tab), rest.mid(tab + 1));
         }
     }
     if (timedOut)
-        return QStringLiteral("%1:%2: hangs for more than %3 seconds").arg(child.file, lastLine).arg(kScenarioSeconds);
-    return QStringLiteral("%1:%2: crashed").arg(child.file, lastLine);
+        return QStringLiteral("%1:%2: hangs for more than %3 seconds").arg(file, lastLine).arg(kScenarioSeconds);
+    return QStringLiteral("%1:%2: crashed").arg(file, lastLine);
 }
 
-int runAll(const Options &options, const QStringList &files)
+// Does one output folder hold the other (or are they the same)? Such scenarios never run
+// side by side.
+bool overlap(const QString &a, const QString &b)
 {
-    std::vector<Child> children(size_t(files.size()));
+    return a == b || a.startsWith(b + '/') || b.startsWith(a + '/');
+}
+
+// Empties a scenario's output folder of an earlier run, so that nothing it finds there is
+// older than the scenario; the output folders of other scenarios inside it are spared.
+void emptyFolder(const QString &folder, const QStringList &spared)
+{
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString path = QDir::cleanPath(entry.absoluteFilePath());
+        const bool isFolder = entry.isDir() && !entry.isSymLink();
+        const bool holdsSpared =
+            std::any_of(spared.begin(), spared.end(), [&](const QString &other) { return overlap(other, path); });
+        if (!holdsSpared) {
+            if (isFolder)
+                QDir(path).removeRecursively();
+            else
+                QFile::remove(path);
+        } else if (isFolder && !spared.contains(path)) {
+            emptyFolder(path, spared);
+        }
+    }
+}
+
+int runAll(const Options &options, const std::vector<ScenarioFile> &files)
+{
+    std::vector<Child> children(files.size());
+    QString outRoot;
+    if (!options.outDir.isEmpty())
+        outRoot = QDir::cleanPath(QFileInfo(options.outDir).absoluteFilePath());
+    for (size_t i = 0; i < files.size(); ++i) {
+        children[i].file = files[i];
+        if (!outRoot.isEmpty())
+            children[i].outDir = QDir::cleanPath(outRoot + '/' + files[i].name);
+    }
     const int parallel = qMax(1, QThread::idealThreadCount());
-    size_t next = 0;
     size_t reported = 0;
     int passed = 0;
     int failed = 0;
@@ -174,28 +313,59 @@ int runAll(const Options &options, const QStringList &files)
             child.process.reset();
         }
     };
+    auto canStart = [&](size_t index) {
+        if (children[index].outDir.isEmpty())
+            return true;
+        for (size_t other = 0; other < index; ++other) {
+            if (children[other].running && overlap(children[other].outDir, children[index].outDir))
+                return false;
+        }
+        return true;
+    };
     std::vector<size_t> running;
+    size_t next = 0;
     while (reported < children.size()) {
-        while (next < children.size() && int(running.size()) < parallel) {
+        while (next < children.size() && int(running.size()) < parallel && canStart(next)) {
             Child &child = children[next];
-            child.file = files[qsizetype(next)];
+            if (const QString escape = outRoot.isEmpty() ? QString() : linkEscape(outRoot, child.file.name);
+                !escape.isEmpty()) {
+                // Its output folder would lie elsewhere: neither emptied nor used.
+                child.failure = QStringLiteral("%1:1: output folder: %2").arg(shownLine(child.file.path), escape);
+                child.done = true;
+                ++next;
+                continue;
+            }
+            if (!child.outDir.isEmpty()) {
+                QStringList spared;
+                for (const Child &other : children) {
+                    if (&other != &child && other.outDir.startsWith(child.outDir + '/'))
+                        spared << other.outDir;
+                }
+                emptyFolder(child.outDir, spared);
+            }
             child.process = std::make_unique<QProcess>();
             child.process->setProcessChannelMode(QProcess::SeparateChannels);
             child.process->setStandardErrorFile(QProcess::nullDevice());
-            QStringList arguments = {kRunOne};
+            QStringList arguments = {QStringLiteral("--") + kRunOne};
             if (options.gui)
                 arguments << "--gui";
-            if (!options.outDir.isEmpty())
-                arguments << "--out" << options.outDir;
-            arguments << child.file;
+            if (!child.outDir.isEmpty())
+                arguments << "--out" << child.outDir;
+            arguments << "--" << child.file.path;
             child.process->start(QCoreApplication::applicationFilePath(), arguments);
-            child.clock.start();
+            child.sinceProgress.start();
+            child.running = true;
             running.push_back(next++);
         }
         for (auto it = running.begin(); it != running.end();) {
             Child &child = children[*it];
             const bool finished = child.process->waitForFinished(10);
-            const bool timedOut = !finished && child.clock.elapsed() > kScenarioSeconds * 1000;
+            const QByteArray output = child.process->readAllStandardOutput();
+            if (!output.isEmpty()) {
+                child.output += output;
+                child.sinceProgress.restart();
+            }
+            const bool timedOut = !finished && child.sinceProgress.elapsed() > kScenarioSeconds * 1000;
             if (!finished && !timedOut) {
                 ++it;
                 continue;
@@ -203,8 +373,10 @@ int runAll(const Options &options, const QStringList &files)
             if (timedOut) {
                 child.process->kill();
                 child.process->waitForFinished();
+                child.output += child.process->readAllStandardOutput();
             }
             child.failure = verdict(child, timedOut);
+            child.running = false;
             child.done = true;
             it = running.erase(it);
         }
@@ -214,31 +386,68 @@ int runAll(const Options &options, const QStringList &files)
     return failed == 0 ? 0 : 1;
 }
 
+// --out names a folder, or a path that can be made one.
+bool prepareOutRoot(const QString &outDir)
+{
+    const QFileInfo info(outDir);
+    if (info.exists() && !info.isDir()) {
+        badArguments(QStringLiteral("--out %1 is not a folder").arg(outDir));
+        return false;
+    }
+    if (!QDir().mkpath(outDir) || !QFileInfo(outDir).isDir()) {
+        badArguments(QStringLiteral("--out %1 cannot be made a folder").arg(outDir));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+// Is the option given before the end of the options ("--")? Only to choose the kind of
+// application before the arguments are parsed.
+bool hasOption(int argc, char **argv, const char *option)
+{
+    const size_t length = std::strlen(option);
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+            return true;
+    }
+    return false;
+}
 
 int main(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const std::optional<Options> options = parseArguments(arguments);
-    if (!options) {
-        printLine("usage: korvalde-scenario [--gui] [--out DIR] FILE_OR_FOLDER...", stderr);
-        return kBadArguments;
+    // A scenario run through the widgets needs a widget application; everything else none.
+    std::unique_ptr<QCoreApplication> application;
+    if ((hasOption(argc, argv, "--run-one") || hasOption(argc, argv, "--screenshot")) &&
+        hasOption(argc, argv, "--gui")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    if (options->runOne) {
-        if (options->gui) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            QApplication application(argc, argv);
-            return runOne(*options);
-        }
-        QCoreApplication application(argc, argv);
-        return runOne(*options);
+    const std::variant<Options, int> parsed = parseArguments(QCoreApplication::arguments());
+    if (const int *status = std::get_if<int>(&parsed))
+        return *status;
+    const Options &options = std::get<Options>(parsed);
+    if (!options.screenshot.isEmpty()) {
+        auto *widgets = qobject_cast<QApplication *>(application.get());
+        return widgets == nullptr ? kBadArguments : takePictures(options, *widgets);
     }
-    QCoreApplication application(argc, argv);
-    const std::optional<QStringList> files = scenarioFiles(options->paths);
+    if (options.runOne) {
+        if (options.gui != (qobject_cast<QApplication *>(application.get()) != nullptr))
+            return kBadArguments;
+        return runOne(options);
+    }
+    const std::optional<std::vector<ScenarioFile>> files = scenarioFiles(options.paths);
     if (!files)
         return kBadArguments;
-    return runAll(*options, *files);
+    if (files->empty()) {
+        badArguments(QStringLiteral("no scenario file found in %1").arg(options.paths.join(' ')));
+        return kBadArguments;
+    }
+    if (!options.outDir.isEmpty() && !prepareOutRoot(options.outDir))
+        return kBadArguments;
+    return runAll(options, *files);
 }

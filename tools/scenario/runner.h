@@ -20,6 +20,8 @@ struct RunContext {
     QString scenarioDir; // where expect-file finds its expected files
     // Told the line of each command before it runs, so a hang can be traced to it.
     std::function<void(int)> beforeCommand;
+    // For a picture: the windows the scenario leaves open stay open without failing it.
+    bool leaveWindowsOpen = false;
 };
 
 // Runs the scenario's commands in order; the first failing one ends the run.

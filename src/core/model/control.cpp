@@ -15,6 +15,14 @@ void Control::notify(ControlProperty property)
     window_.app().notifyControl(*this, property);
 }
 
+void Control::setItems(const QStringList &items)
+{
+    if (items == items_)
+        return;
+    items_ = items;
+    notify(ControlProperty::Text);
+}
+
 void Control::setText(const QString &text)
 {
     if (text == text_)

@@ -70,7 +70,8 @@ public:
     void setChecked(bool checked) { setState(checked ? CheckState::Checked : CheckState::Unchecked); }
 
     const QStringList &items() const { return items_; }
-    void setItems(const QStringList &items) { items_ = items; }
+    // A combo box shows its list together with its text, so a new list notifies as Text.
+    void setItems(const QStringList &items);
 
     // Click operation: check boxes and option buttons on a state change, buttons and menu
     // items when pressed, combo boxes when the user picks an entry.

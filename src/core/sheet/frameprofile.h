@@ -6,7 +6,7 @@
 namespace korvalde {
 
 // What a frame brings to page 2: its base statistics, the page-2 options it offers, the
-// boxes it starts with, and what it takes away on pages 4 and 5.
+// boxes it starts with; and what the later pages offer and take away for it.
 struct FrameProfile {
     QString frame; // the name stored in `typ`
     QString pwn;
@@ -22,11 +22,15 @@ struct FrameProfile {
     // The frames whose pre-selected boxes cost FKE take over the start page's FKE before
     // checking them, so that the FKE guard never sees a negative value during the load.
     bool takesStartFke;
-    QStringList preselected; // checked in this order
-    QString weightCombo;     // the step list of "Gewichtsreduzierung ", or empty
-    QString fkeCombo;        // the step list of "Erhöhte FKE", or empty
-    QStringList hiddenOnPage4;
-    bool underbarrelTaken; // page 5 records the underbarrel mount as taken
+    QStringList preselected;       // checked in this order
+    QString weightCombo;           // the step list of "Gewichtsreduzierung ", or empty
+    QString fkeCombo;              // the step list of "Erhöhte FKE", or empty
+    QStringList hiddenOnPage4;     // a box hidden here is one the frame has no place for
+    bool underbarrelTaken;         // page 5 records the underbarrel mount as taken
+    QStringList shownOnPage4;      // the boxes page 4 shows for this frame, in this order
+    QStringList disabledOnPage4;   // the boxes page 4 offers disabled, in this order
+    bool takesGasVent = true;      // page 3 offers the gas vents
+    bool mountsAccessories = true; // page 5 has a mount for its accessories
 };
 
 // The profile of the frame named exactly `frame`, or nothing.

@@ -1,6 +1,6 @@
 #include "sheet/frames.h"
 
-#include "model/application.h"
+#include "sheet/numbertext.h"
 
 namespace korvalde {
 
@@ -26,6 +26,11 @@ const std::array<FrameEntry, 14> &frameCatalogue()
     return catalogue;
 }
 
+double FrameEntry::baseDp() const
+{
+    return parseNumber(dp).value_or(0);
+}
+
 const FrameEntry *findFrame(const QString &name)
 {
     for (const FrameEntry &frame : frameCatalogue()) {
@@ -33,11 +38,6 @@ const FrameEntry *findFrame(const QString &name)
             return &frame;
     }
     return nullptr;
-}
-
-const FrameEntry *chosenFrame(Application &app)
-{
-    return findFrame(app.window("Form1")["typ"].text());
 }
 
 } // namespace korvalde

@@ -14,15 +14,14 @@ struct FrameEntry {
     QString caption; // the option button's caption on the start page
     QString fke;     // number text
     QString dp;
+
+    // The catalogue DP as a number: what the frame itself costs.
+    double baseDp() const;
 };
 
 const std::array<FrameEntry, 14> &frameCatalogue();
 
 // The frame whose name is exactly `name`, or nothing.
 const FrameEntry *findFrame(const QString &name);
-
-// The frame chosen on the start page (its `typ`), or nothing while none matches.
-class Application;
-const FrameEntry *chosenFrame(Application &app);
 
 } // namespace korvalde

@@ -84,4 +84,60 @@ Steps negated(const Steps &steps)
     return result;
 }
 
+Steps joined(std::initializer_list<Steps> parts)
+{
+    Steps result;
+    for (const Steps &part : parts)
+        result.insert(result.end(), part.begin(), part.end());
+    return result;
+}
+
+Steps forEach(Step (*make)(const QString &), const QStringList &targets)
+{
+    Steps result;
+    for (const QString &target : targets)
+        result.push_back(make(target));
+    return result;
+}
+
+ToggleRow optionRow(const QString &box, const QString &toolTip, const Steps &deltas, const Steps &extraChecked,
+                    const Steps &extraUnchecked)
+{
+    return {box, toolTip, joined({deltas, extraChecked}), joined({negated(deltas), extraUnchecked})};
+}
+
+void attachLevelGroup(Window &page, const LevelGroup &group)
+{
+    for (const ToggleRow &level : group.levels) {
+        Steps checked = {steps::check(group.summary)};
+        Steps unchecked = {steps::uncheck(group.summary)};
+        for (const ToggleRow &other : group.levels) {
+            if (other.box == level.box)
+                continue;
+            checked.push_back(steps::disable(other.box));
+            unchecked.push_back(steps::enable(other.box));
+        }
+        attachToggle(page, {level.box, level.toolTip, joined({checked, level.whenChecked}),
+                            joined({unchecked, level.whenUnchecked})});
+    }
+    if (!group.summaryWithdraws)
+        return;
+    Control &summary = page[group.summary];
+    QStringList levels;
+    for (const ToggleRow &level : group.levels)
+        levels << level.box;
+    summary.onClick([&page, &summary, levels] {
+        if (!summary.isUnchecked())
+            return;
+        for (const QString &level : levels)
+            page[level].setState(CheckState::Unchecked);
+    });
+}
+
+void attachLevelGroups(Window &page, const std::vector<LevelGroup> &groups)
+{
+    for (const LevelGroup &group : groups)
+        attachLevelGroup(page, group);
+}
+
 } // namespace korvalde

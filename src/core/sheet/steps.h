@@ -3,14 +3,16 @@
 #include "model/window.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 namespace korvalde {
 
 // One effect of an option, as the option tables list them. A target names a control of
-// the option's own page ("fke", "bullpup") or of another window ("Form4.schall"); touching
+// the option's own page ("fke", "bullpup") or of another window (see `on` below); touching
 // another window creates it if it is not loaded.
 struct Step {
     enum class Kind { Add, SetText, CopyText, Enable, Disable, Show, Hide, Check, Uncheck, Run };
@@ -68,6 +70,12 @@ inline Step run(std::function<void(Window &)> operation)
 
 using Steps = std::vector<Step>;
 
+// A step target on another window: the control `control` of the window named `window`.
+inline QString on(const QString &window, const QString &control)
+{
+    return window + u'.' + control;
+}
+
 // The control a step target names, seen from `page`.
 Control &resolveTarget(Window &page, const QString &target);
 
@@ -90,5 +98,30 @@ void attachToggles(Window &page, const std::vector<ToggleRow> &rows);
 
 // The reverse of a list of deltas: every Add negated, in the same order.
 Steps negated(const Steps &steps);
+
+// The parts one after another, in order.
+Steps joined(std::initializer_list<Steps> parts);
+
+// One step made by `make` for each of the targets, in their order ("disable these boxes").
+Steps forEach(Step (*make)(const QString &), const QStringList &targets);
+
+// An option whose uncheck reverses its deltas; `extraChecked` and `extraUnchecked` (the
+// switching of other boxes and texts) run after the deltas.
+ToggleRow optionRow(const QString &box, const QString &toolTip, const Steps &deltas, const Steps &extraChecked = {},
+                    const Steps &extraUnchecked = {});
+
+// A stepped option: a summary box and exclusive level (or variant) boxes. Exclusivity comes
+// from disabling the other levels, never from unchecking them. A level checks (unchecks)
+// the summary box, disables (enables) the other levels, then runs its own steps.
+struct LevelGroup {
+    QString summary;
+    // Unchecking the summary box withdraws the chosen level. Where it is false the summary
+    // box is either withdrawn only through its levels or has a click operation of its own.
+    bool summaryWithdraws;
+    std::vector<ToggleRow> levels;
+};
+
+void attachLevelGroup(Window &page, const LevelGroup &group);
+void attachLevelGroups(Window &page, const std::vector<LevelGroup> &groups);
 
 } // namespace korvalde

@@ -1,11 +1,12 @@
 #include "pages/completion/completion.h"
 
-#include "app/navigation.h"
 #include "pages/completion/layout.h"
 #include "pages/completion/savesheet.h"
-#include "sheet/frames.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
+#include "wizard/chosenframe.h"
+#include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 #include <QRegularExpression>
 
@@ -13,14 +14,15 @@ namespace korvalde {
 
 namespace {
 
-// Every window but the start page goes; the start page keeps its last choice.
+// Every window but the start page goes; the start page keeps its last choice. Page 5
+// goes last, after the dialogs it opens.
 void startNewWeapon(Window &page)
 {
     Application &app = page.app();
-    navigation::discardAll(app, {"Form5", "Form2", "Form3", "Form4"});
+    navigation::discardAll(app, {windows::completion, windows::page2, windows::page3, windows::page4});
     navigation::discardAll(app, navigation::mountDialogs());
-    app.discard("Form12");
-    app.window("Form1").setShown(true);
+    app.discard(windows::page5);
+    app.window(windows::startPage).setShown(true);
 }
 
 // The name is saved as one line of the sheet, so it never holds a line break.
@@ -36,7 +38,7 @@ void keepNameOnOneLine(Control &name)
 
 std::unique_ptr<Window> createCompletionPage(Application &app)
 {
-    auto owned = navigation::newPage(app, "Form5", QStringLiteral("\"Korvalde\" - Seite 6"));
+    auto owned = navigation::newPage(app, windows::completion, QStringLiteral("\"Korvalde\" - Seite 6"));
     Window &page = *owned;
     completion::layOut(page);
     // The price is always five times the DP total, a total of 0 included: a sheet whose
@@ -56,9 +58,9 @@ std::unique_ptr<Window> createCompletionPage(Application &app)
     page["waffenname"].onChange([&page] { keepNameOnOneLine(page["waffenname"]); });
     page["cmdSave"].onClick([&page] { completion::saveWeaponSheet(page); });
     page["Zurück"].onClick([&page, &app] {
-        Window &page5 = app.window("Form12");
-        navigation::placeAt(page5, page);
-        navigation::showInsteadOf(page5, page);
+        Window &previous = app.window(windowRow(page.name()).previous);
+        navigation::placeAt(previous, page);
+        navigation::showInsteadOf(previous, page);
     });
     page["Command1"].onClick([&page] { startNewWeapon(page); });
     page["beenden"].onClick([&app] { app.end(); });

@@ -1,6 +1,8 @@
-#include "pages/page2/levelgroup.h"
 #include "pages/page2/options.h"
-#include "sheet/frames.h"
+#include "sheet/frameprofile.h"
+#include "sheet/steps.h"
+#include "wizard/chosenframe.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page2 {
 
@@ -8,13 +10,14 @@ namespace {
 
 using namespace steps;
 
-// Single and half-automatic fire take page 4's silencer; the Taser has none to offer.
+// Single and half-automatic fire take page 4's silencer, on a frame that has a place for it.
 void offerSilencer(Window &page)
 {
     const FrameEntry *frame = chosenFrame(page.app());
-    if (frame != nullptr && frame->name == "Taser")
+    const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr;
+    if (profile != nullptr && profile->hiddenOnPage4.contains("schall"))
         return;
-    resolveTarget(page, "Form4.schall").setVisible(true);
+    resolveTarget(page, on(windows::page4, "schall")).setVisible(true);
 }
 
 ToggleRow fireMode(const QString &box, const QString &toolTip, const QString &modes, const Steps &deltas,
@@ -25,7 +28,7 @@ ToggleRow fireMode(const QString &box, const QString &toolTip, const QString &mo
     row.whenUnchecked.insert(row.whenUnchecked.begin(), setText("pwr", withdrawnModes));
     if (takesSilencer) {
         row.whenChecked.push_back(run(offerSilencer));
-        row.whenUnchecked.push_back(hide("Form4.schall"));
+        row.whenUnchecked.push_back(hide(on(windows::page4, "schall")));
     }
     return row;
 }

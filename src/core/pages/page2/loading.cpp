@@ -1,6 +1,7 @@
 #include "pages/page2/capacity.h"
-#include "pages/page2/levelgroup.h"
 #include "pages/page2/options.h"
+#include "sheet/steps.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page2 {
 
@@ -15,41 +16,37 @@ void attachLoadingMechanisms(Window &page)
     const Step capacity = run(writeCapacity);
     const Steps hideCapacityChoice = {hide("muni"), hide("munistufe")};
     const Steps showCapacityChoice = {show("muni"), show("munistufe")};
-    auto joined = [](std::initializer_list<Steps> parts) {
-        Steps all;
-        for (const Steps &part : parts)
-            all.insert(all.end(), part.begin(), part.end());
-        return all;
-    };
     attachLevelGroup(
-        page, {"lade",
-               false,
-               {
-                   {"lade1",
-                    "Tarnstufe: +1, DP -5",
-                    {add("dp", -5), add("trn", 1), disable("munitionswahl"), setText("lmm", " Klapp "), capacity,
-                     disable("Form4.ladestreifen")},
-                    joined({{capacity, add("dp", 5), add("trn", -1), setText("lmm", " - ")}, hideCapacityChoice})},
-                   {"lade2",
-                    "Tarnstufe: +1, DP +10",
-                    {enable("munitionswahl"), capacity, add("dp", 10), add("trn", -1), setText("lmm", "Streifen"),
-                     enable("Form4.ladestreifen"), enable("Form4.vergrößert")},
-                    {disable("Form4.ladestreifen"), disable("Form4.vergrößert"), add("dp", -10),
-                     disable("munitionswahl"), uncheck("munitionswahl"), add("trn", 1), setText("lmm", " - ")}},
-                   {"lade3", "Tarnstufe: +1, DP +8",
-                    joined({{disable("munitionswahl"), add("dp", 8), add("trn", -1), setText("lmm", "Trommel"),
-                             disable("Form4.schall"), capacity},
-                            showCapacityChoice,
-                            {disable("Form4.ladestreifen")}}),
-                    joined({{add("dp", -8), add("trn", 1), setText("lmm", " - ")},
-                            hideCapacityChoice,
-                            {enable("Form4.schall"), capacity}})},
-                   {"lade4", "DP +5",
-                    joined({{add("dp", 5), disable("munitionswahl")},
-                            showCapacityChoice,
-                            {setText("lmm", "Magazin"), disable("Form4.ladestreifen"), disable("Form4.vergrößert")}}),
-                    joined({{add("dp", -5)}, hideCapacityChoice, {setText("lmm", " - ")}})},
-               }});
+        page,
+        {"lade",
+         false,
+         {
+             {"lade1",
+              "Tarnstufe: +1, DP -5",
+              {add("dp", -5), add("trn", 1), disable("munitionswahl"), setText("lmm", " Klapp "), capacity,
+               disable(on(windows::page4, "ladestreifen"))},
+              joined({{capacity, add("dp", 5), add("trn", -1), setText("lmm", " - ")}, hideCapacityChoice})},
+             {"lade2",
+              "Tarnstufe: +1, DP +10",
+              {enable("munitionswahl"), capacity, add("dp", 10), add("trn", -1), setText("lmm", "Streifen"),
+               enable(on(windows::page4, "ladestreifen")), enable(on(windows::page4, "vergrößert"))},
+              {disable(on(windows::page4, "ladestreifen")), disable(on(windows::page4, "vergrößert")), add("dp", -10),
+               disable("munitionswahl"), uncheck("munitionswahl"), add("trn", 1), setText("lmm", " - ")}},
+             {"lade3", "Tarnstufe: +1, DP +8",
+              joined({{disable("munitionswahl"), add("dp", 8), add("trn", -1), setText("lmm", "Trommel"),
+                       disable(on(windows::page4, "schall")), capacity},
+                      showCapacityChoice,
+                      {disable(on(windows::page4, "ladestreifen"))}}),
+              joined({{add("dp", -8), add("trn", 1), setText("lmm", " - ")},
+                      hideCapacityChoice,
+                      {enable(on(windows::page4, "schall")), capacity}})},
+             {"lade4", "DP +5",
+              joined({{add("dp", 5), disable("munitionswahl")},
+                      showCapacityChoice,
+                      {setText("lmm", "Magazin"), disable(on(windows::page4, "ladestreifen")),
+                       disable(on(windows::page4, "vergrößert"))}}),
+              joined({{add("dp", -5)}, hideCapacityChoice, {setText("lmm", " - ")}})},
+         }});
     attachToggle(page,
                  optionRow("lade5", "DP +10", {add("dp", 10)}, {setText("Gurt", "/ Gurt")}, {setText("Gurt", " ")}));
 }

@@ -1,22 +1,26 @@
 #include "pages/page2/page2.h"
 
-#include "app/wizardpage.h"
 #include "pages/page2/layout.h"
 #include "pages/page2/options.h"
 #include "pages/page2/profile.h"
+#include "wizard/windows.h"
+#include "wizard/wizardpage.h"
 
 namespace korvalde {
 
 namespace {
 
 const WizardPageLayout kLayout = {
-    "Form2",   "\"Korvalde\" - Seite 2",
-    "Sheet",   "Werte",
-    "Frame2",  "Wahl der Komponenten",
-    "",        "Zurück1",
-    "Weiter1", "Form1",
-    "Form3",   true,
-    {},
+    .name = windows::page2,
+    .title = "\"Korvalde\" - Seite 2",
+    .sheetFrame = "Sheet",
+    .sheetCaption = "Werte",
+    .optionsFrame = "Frame2",
+    .optionsCaption = "Wahl der Komponenten",
+    .snwPlaceholder = "",
+    .backButton = "Zurück1",
+    .forwardButton = "Weiter1",
+    .handsOnType = true,
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "model/application.h"
 #include "pages/page2/layout.h"
 #include "sheet/frameprofile.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page2 {
 
@@ -10,7 +11,7 @@ void applyFrameProfile(Window &page, const QString &optionsFrame)
 {
     Application &app = page.app();
     // Page 2's own `typ` is still empty here: the start page copies it after the load.
-    const Window &start = app.window("Form1");
+    const Window &start = app.window(windows::startPage);
     const FrameProfile *profile = frameProfile(start["typ"].text());
     if (profile == nullptr)
         return;
@@ -34,9 +35,9 @@ void applyFrameProfile(Window &page, const QString &optionsFrame)
         page[box].setState(CheckState::Checked);
     // After the pre-selections, so that a silencer shown by them ends up hidden too.
     for (const QString &control : profile->hiddenOnPage4)
-        app.window("Form4")[control].setVisible(false);
+        app.window(windows::page4)[control].setVisible(false);
     if (profile->underbarrelTaken)
-        app.window("Form12")["Check2"].setState(CheckState::Checked);
+        app.window(windows::page5)["Check2"].setState(CheckState::Checked);
 }
 
 } // namespace korvalde::page2

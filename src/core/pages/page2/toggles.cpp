@@ -1,5 +1,5 @@
-#include "pages/page2/levelgroup.h"
 #include "pages/page2/options.h"
+#include "sheet/steps.h"
 
 namespace korvalde::page2 {
 

@@ -1,6 +1,7 @@
 #include "pages/page3/options.h"
 
 #include "sheet/steps.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page3 {
 
@@ -30,27 +31,13 @@ const GasLevel kGasLevels[] = {
 // vent gives back what the page received. Unchecking it withdraws whichever level is on.
 ToggleRow summaryRow()
 {
-    Steps whenUnchecked = {copyText("hlt", "hltorg"), enable("Form4.abgesägte")};
+    Steps whenUnchecked = {copyText("hlt", "hltorg"), enable(on(windows::page4, "abgesägte"))};
     for (const GasLevel &level : kGasLevels)
         whenUnchecked.push_back(uncheck(level.box));
-    return {"gas", "", {copyText("hltorg", "hlt"), setText("hlt", ""), disable("Form4.abgesägte")}, whenUnchecked};
-}
-
-// A level checks the summary box and disables the other levels, so at most one is chosen.
-ToggleRow levelRow(const GasLevel &level)
-{
-    Steps whenChecked = {check("gas")};
-    Steps whenUnchecked = {uncheck("gas")};
-    for (const GasLevel &other : kGasLevels) {
-        if (other.box != level.box) {
-            whenChecked.push_back(disable(other.box));
-            whenUnchecked.push_back(enable(other.box));
-        }
-    }
-    const Steps withdrawn = negated(level.deltas);
-    whenChecked.insert(whenChecked.end(), level.deltas.begin(), level.deltas.end());
-    whenUnchecked.insert(whenUnchecked.end(), withdrawn.begin(), withdrawn.end());
-    return {level.box, level.toolTip, whenChecked, whenUnchecked};
+    return {"gas",
+            "",
+            {copyText("hltorg", "hlt"), setText("hlt", ""), disable(on(windows::page4, "abgesägte"))},
+            whenUnchecked};
 }
 
 } // namespace
@@ -58,8 +45,10 @@ ToggleRow levelRow(const GasLevel &level)
 void attachGasVent(Window &page)
 {
     attachToggle(page, summaryRow());
+    std::vector<ToggleRow> levels;
     for (const GasLevel &level : kGasLevels)
-        attachToggle(page, levelRow(level));
+        levels.push_back(optionRow(level.box, level.toolTip, level.deltas));
+    attachLevelGroup(page, {"gas", false, levels});
 }
 
 } // namespace korvalde::page3

@@ -1,11 +1,13 @@
 #include "pages/page3/page3.h"
 
-#include "app/navigation.h"
-#include "app/wizardpage.h"
 #include "pages/page3/layout.h"
 #include "pages/page3/options.h"
-#include "sheet/frames.h"
+#include "sheet/frameprofile.h"
 #include "sheet/sheet.h"
+#include "wizard/chosenframe.h"
+#include "wizard/navigation.h"
+#include "wizard/windows.h"
+#include "wizard/wizardpage.h"
 
 namespace korvalde {
 
@@ -19,19 +21,17 @@ void handOverBarrelMount(const Window &page, Window &page4)
 }
 
 const WizardPageLayout kLayout = {
-    "Form3",
-    "\"Korvalde\" - Seite 3",
-    "Sheet",
-    "Werte",
-    page3::kOptionsFrame,
-    "",
-    "",
-    "Command3",
-    "Command2",
-    "Form2",
-    "Form4",
-    true,
-    handOverBarrelMount,
+    .name = windows::page3,
+    .title = "\"Korvalde\" - Seite 3",
+    .sheetFrame = "Sheet",
+    .sheetCaption = "Werte",
+    .optionsFrame = page3::kOptionsFrame,
+    .optionsCaption = "",
+    .snwPlaceholder = "",
+    .backButton = "Command3",
+    .forwardButton = "Command2",
+    .handsOnType = true,
+    .handOver = handOverBarrelMount,
 };
 
 const QStringList kGasVentBoxes = {"gas", "gas2", "gas3", "gas4"};
@@ -41,17 +41,17 @@ const QStringList kGasVentBoxes = {"gas", "gas2", "gas3", "gas4"};
 void load(Window &page)
 {
     Application &app = page.app();
-    if (const Window *page2 = app.find("Form2"))
+    if (const Window *page2 = app.find(windows::page2))
         navigation::placeAt(page, *page2);
-    sheet::copy(page, app.window("Form4"), {"typ", "fke", "dp"});
+    sheet::copy(page, app.window(windows::page4), {"typ", "fke", "dp"});
     const FrameEntry *frame = chosenFrame(app);
     if (frame == nullptr)
         return;
     page[page3::kOptionsFrame].setText(frame->name);
-    if (const Window *page2 = app.find("Form2"))
+    if (const Window *page2 = app.find(windows::page2))
         sheet::copy(*page2, page,
                     {"pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt", "hlt2", "hlt3", "kpd"});
-    if (frame->name == "Taser") {
+    if (const FrameProfile *profile = frameProfile(frame->name); profile && !profile->takesGasVent) {
         for (const QString &box : kGasVentBoxes)
             page[box].setEnabled(false);
     }

@@ -1,8 +1,13 @@
 #include "pages/page3/options.h"
 
 #include "model/application.h"
+#include "sheet/frameprofile.h"
+#include "sheet/frames.h"
 #include "sheet/sheet.h"
 #include "sheet/steps.h"
+#include "wizard/windows.h"
+
+#include <cmath>
 
 namespace korvalde::page3 {
 
@@ -11,37 +16,13 @@ namespace {
 using namespace steps;
 
 // Level 1 costs the frame's base DP, level 2 half as much again with halves rounded up.
-struct SmartgunPrice {
-    QString frame;
-    int level1;
-    int level2;
-};
-
-const SmartgunPrice kSmartgunPrices[] = {
-    {"Holdout Pistole", 25, 38},
-    {"Leichte Pistole", 90, 135},
-    {"Automatische Pistole", 180, 270},
-    {"Schwere Pistole", 120, 180},
-    {"Maschinenpistole", 100, 150},
-    {"Schrotflinte", 130, 195},
-    {"Taser", 200, 300},
-    {"Sportgewehr", 125, 188},
-    {"Sturmgewehr", 225, 338},
-    {"Scharfschützengewehr", 800, 1200},
-    {"LMG", 425, 638},
-    {"MMG", 700, 1050},
-    {"SMG", 1000, 1500},
-    {"Sturmkanone", 1400, 2100},
-};
-
-// A frame without a price row pays nothing; the level's other effects still apply.
-int smartgunPrice(const QString &frame, int level)
+// A frame not in the catalogue pays nothing; the level's other effects still apply.
+double smartgunPrice(const QString &frameName, int level)
 {
-    for (const SmartgunPrice &row : kSmartgunPrices) {
-        if (row.frame == frame)
-            return level == 1 ? row.level1 : row.level2;
-    }
-    return 0;
+    const FrameEntry *frame = findFrame(frameName);
+    if (frame == nullptr)
+        return 0;
+    return level == 1 ? frame->baseDp() : std::ceil(frame->baseDp() * 1.5);
 }
 
 // `typ` is page 2's frame name, copied by its hand-off; page 3 never changes it.
@@ -51,51 +32,36 @@ Step chargeFramePrice(int level, int sign)
         [level, sign](Window &page) { sheet::add(page, "dp", sign * smartgunPrice(page["typ"].text(), level)); });
 }
 
-// Page 5 disables all its mount accessories for the Holdout Pistole; releasing the lock
-// must not offer the external system there.
+// Page 5 disables all its mount accessories for a frame without a mount for them;
+// releasing the lock must not offer the external system there.
 Step releaseExternalSmartgun()
 {
     return run([](Window &page) {
-        if (page["typ"].text() != "Holdout Pistole")
-            page.app().window("Form12")["smartextern"].setEnabled(true);
+        const FrameProfile *profile = frameProfile(page["typ"].text());
+        if (profile == nullptr || profile->mountsAccessories)
+            page.app().window(windows::page5)["smartextern"].setEnabled(true);
     });
 }
 
+// A level checks the summary box and disables the other level; voice activation comes
+// and goes with the level.
 struct SmartLevel {
     QString box;
     QString toolTip;
     int level;
-    Steps switchesWhenChecked;
-    Steps switchesWhenUnchecked; // voice activation goes with the level: unchecked first
     double weight;
 };
 
 const SmartLevel kSmartLevels[] = {
-    {"smartintern1",
-     "DP +Basis-DP des Rahmens, FKE -0.5, Gewicht +0.5",
-     1,
-     {check("smartintern"), enable("stimm"), disable("smartintern2")},
-     {uncheck("smartintern"), uncheck("stimm"), disable("stimm"), enable("smartintern2")},
-     0.5},
-    {"smartintern2",
-     "DP +1.5 x Basis-DP des Rahmens, FKE -0.5, Gewicht +0.25",
-     2,
-     {enable("stimm"), check("smartintern"), disable("smartintern1")},
-     {uncheck("stimm"), disable("stimm"), uncheck("smartintern"), enable("smartintern1")},
-     0.25},
+    {"smartintern1", "DP +Basis-DP des Rahmens, FKE -0.5, Gewicht +0.5", 1, 0.5},
+    {"smartintern2", "DP +1.5 x Basis-DP des Rahmens, FKE -0.5, Gewicht +0.25", 2, 0.25},
 };
 
 ToggleRow levelRow(const SmartLevel &level)
 {
     const Steps deltas = {add("gew", level.weight), add("fke", -0.5)};
-    Steps whenChecked = level.switchesWhenChecked;
-    whenChecked.insert(whenChecked.end(), deltas.begin(), deltas.end());
-    whenChecked.push_back(chargeFramePrice(level.level, +1));
-    Steps whenUnchecked = level.switchesWhenUnchecked;
-    const Steps withdrawn = negated(deltas);
-    whenUnchecked.insert(whenUnchecked.end(), withdrawn.begin(), withdrawn.end());
-    whenUnchecked.push_back(chargeFramePrice(level.level, -1));
-    return {level.box, level.toolTip, whenChecked, whenUnchecked};
+    return {level.box, level.toolTip, joined({{enable("stimm")}, deltas, {chargeFramePrice(level.level, +1)}}),
+            joined({{uncheck("stimm"), disable("stimm")}, negated(deltas), {chargeFramePrice(level.level, -1)}})};
 }
 
 } // namespace
@@ -104,10 +70,12 @@ void attachSmartgun(Window &page)
 {
     attachToggle(page, {"smartintern",
                         "",
-                        {disable("Form12.smartextern")},
+                        {disable(on(windows::page5, "smartextern"))},
                         {uncheck("smartintern1"), uncheck("smartintern2"), releaseExternalSmartgun()}});
+    std::vector<ToggleRow> levels;
     for (const SmartLevel &level : kSmartLevels)
-        attachToggle(page, levelRow(level));
+        levels.push_back(levelRow(level));
+    attachLevelGroup(page, {"smartintern", false, levels});
 }
 
 } // namespace korvalde::page3

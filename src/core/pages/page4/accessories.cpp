@@ -10,44 +10,21 @@ namespace {
 
 using namespace steps;
 
-Steps join(std::initializer_list<Steps> parts)
-{
-    Steps result;
-    for (const Steps &part : parts)
-        result.insert(result.end(), part.begin(), part.end());
-    return result;
-}
-
-Steps forEach(Step (*make)(const QString &), const QStringList &targets)
-{
-    Steps result;
-    for (const QString &target : targets)
-        result.push_back(make(target));
-    return result;
-}
-
-// An option that only changes numbers, and gives them back in the same order.
-ToggleRow deltasOnly(const QString &box, const Steps &deltas)
-{
-    return {box, {}, deltas, negated(deltas)};
-}
-
 // One of a group that excludes its siblings by disabling them while it is checked.
-ToggleRow excluding(const QString &box, const Steps &deltas, const QStringList &siblings)
+ToggleRow excluding(const QString &box, const QString &toolTip, const Steps &deltas, const QStringList &siblings)
 {
-    return {box, {}, join({deltas, forEach(disable, siblings)}), join({negated(deltas), forEach(enable, siblings)})};
+    return {box, toolTip, joined({deltas, forEach(disable, siblings)}),
+            joined({negated(deltas), forEach(enable, siblings)})};
 }
 
 const Steps kTakeUnderbarrel = {setText("hlt3", ""), disable("hlt3")};
 const Steps kFreeUnderbarrel = {setText("hlt3", "Unterlauf"), enable("hlt3")};
 
 // An underbarrel accessory: it takes the one underbarrel mount and shuts out the others.
-ToggleRow underbarrel(const QString &box, const Steps &deltas, const QStringList &others)
+ToggleRow underbarrel(const QString &box, const QString &toolTip, const Steps &deltas, const QStringList &others)
 {
-    return {box,
-            {},
-            join({kTakeUnderbarrel, forEach(disable, others), deltas}),
-            join({kFreeUnderbarrel, forEach(enable, others), negated(deltas)})};
+    return {box, toolTip, joined({kTakeUnderbarrel, forEach(disable, others), deltas}),
+            joined({kFreeUnderbarrel, forEach(enable, others), negated(deltas)})};
 }
 
 const QStringList kWeapons = {"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"};
@@ -56,61 +33,75 @@ const QStringList kBioVariants = {"griffdornen", "sprühsystem", "elektroshock"}
 // A variant of the secondary weapon: choosing it buys the secondary weapon and the safety.
 ToggleRow bioVariant(const QString &box, const QStringList &siblings)
 {
-    return {box, {}, join({{check("sekundär"), check("bio")}, forEach(disable, siblings)}), forEach(enable, siblings)};
+    return {
+        box, {}, joined({{check("sekundär"), check("bio")}, forEach(disable, siblings)}), forEach(enable, siblings)};
 }
 
+// One row per box: the tooltip the user reads beside what a check and an uncheck apply.
 std::vector<ToggleRow> accessoryRows()
 {
     const Steps sawnOff = {add("pwn", -1), add("dp", 8), add("trn", 2), add("gew", -1)};
     return {
-        deltasOnly("schall", {add("trn", -2), add("gew", 0.2), add("fke", -0.25), add("dp", 100)}),
-        deltasOnly("suppressor", {add("trn", -2), add("gew", 0.5), add("fke", -0.25), add("dp", 150)}),
-        deltasOnly("schulter", {add("trn", -1), add("gew", 0.5), add("dp", 40), add("kpd", 1)}),
-        excluding("hüft", {add("trn", -4), add("kpd", 1), add("dp", 40), add("gew", 2)}, {"schock"}),
-        excluding("schock", {add("kpd", 1), add("dp", 40), add("gew", 2.5)}, {"hüft"}),
+        optionRow("schall", "Tarnstufe -2, DP +100, FKE -0.25, Gewicht +0.2 kg",
+                  {add("trn", -2), add("gew", 0.2), add("fke", -0.25), add("dp", 100)}),
+        optionRow("suppressor", "Tarnstufe -2, DP +150, FKE -0.25, Gewicht +0.5 kg",
+                  {add("trn", -2), add("gew", 0.5), add("fke", -0.25), add("dp", 150)}),
+        optionRow("schulter", "Tarnstufe -1, DP +40, Rückstoßkompensation +1, Gewicht +0.5 kg",
+                  {add("trn", -1), add("gew", 0.5), add("dp", 40), add("kpd", 1)}),
+        excluding("hüft", "Tarnstufe -4, DP +40, Rückstoßkompensation +1, Gewicht +2 kg",
+                  {add("trn", -4), add("kpd", 1), add("dp", 40), add("gew", 2)}, {"schock"}),
+        excluding("schock", "DP +40, Rückstoßkompensation +1, Gewicht +2.5 kg",
+                  {add("kpd", 1), add("dp", 40), add("gew", 2.5)}, {"hüft"}),
         // The sawn-off barrel takes the barrel mount but leaves the field enabled.
-        {"abgesägte", {}, join({{setText("hlt", "")}, sawnOff}), join({{setText("hlt", "Lauf")}, negated(sawnOff)})},
-        deltasOnly("griff", {add("kpd", 1), add("dp", 25)}),
-        deltasOnly("sicherung", {add("dp", 30)}),
-        deltasOnly("abzug", {add("dp", 50), add("fke", -0.5)}),
+        {"abgesägte", "Tarnstufe +2, Powerniveau -1, DP +8, Gewicht -1 kg", joined({{setText("hlt", "")}, sawnOff}),
+         joined({{setText("hlt", "Lauf")}, negated(sawnOff)})},
+        optionRow("griff", "DP +25, Rückstoßkompensation +1", {add("kpd", 1), add("dp", 25)}),
+        optionRow("sicherung", "DP +30", {add("dp", 30)}),
+        optionRow("abzug", "DP +50, FKE -0.5", {add("dp", 50), add("fke", -0.5)}),
 
         {"bio",
-         {},
+         "DP +450, FKE -0.25",
          {add("fke", -0.25), add("dp", 450), enable("sekundär")},
          {add("fke", 0.25), add("dp", -450), disable("sekundär"), uncheck("sekundär")}},
-        {"sekundär",
-         {},
-         join({{check("bio")}, forEach(enable, kBioVariants), {add("dp", 450), add("fke", -0.75), add("gew", 0.5)}}),
-         join({forEach(uncheck, {"griffdornen", "elektroshock", "sprühsystem"}),
-               forEach(disable, kBioVariants),
-               {add("dp", -450), add("fke", 0.75), add("gew", -0.5)}})},
+        {"sekundär", "DP +450, FKE -0.75, Gewicht +0.5 kg",
+         joined({{check("bio")}, forEach(enable, kBioVariants), {add("dp", 450), add("fke", -0.75), add("gew", 0.5)}}),
+         joined({forEach(uncheck, {"griffdornen", "elektroshock", "sprühsystem"}),
+                 forEach(disable, kBioVariants),
+                 {add("dp", -450), add("fke", 0.75), add("gew", -0.5)}})},
         bioVariant("griffdornen", {"sprühsystem", "elektroshock"}),
         bioVariant("sprühsystem", {"griffdornen", "elektroshock"}),
         bioVariant("elektroshock", {"sprühsystem", "griffdornen"}),
 
-        underbarrel("dreibein", {add("gew", 8), add("dp", 120), add("kpd", 6)},
+        underbarrel("dreibein", "DP +120, Rückstoßkompensation +6, Gewicht +8 kg",
+                    {add("gew", 8), add("dp", 120), add("kpd", 6)},
                     {"unterlaufgewicht", "unterlaufwaffe", "vordergriff", "zweibein"}),
-        underbarrel("zweibein", {add("gew", 2), add("kpd", 2), add("dp", 80)},
+        underbarrel("zweibein", "DP +80, Rückstoßkompensation +2, Gewicht +2 kg",
+                    {add("gew", 2), add("kpd", 2), add("dp", 80)},
                     {"dreibein", "unterlaufgewicht", "vordergriff", "unterlaufwaffe"}),
-        underbarrel("vordergriff", {add("trn", -1), add("kpd", 1), add("gew", 0.5), add("dp", 50)},
+        underbarrel("vordergriff", "Tarnstufe -1, DP +50, Rückstoßkompensation +1, Gewicht +0.5 kg",
+                    {add("trn", -1), add("kpd", 1), add("gew", 0.5), add("dp", 50)},
                     {"dreibein", "zweibein", "unterlaufgewicht", "unterlaufwaffe"}),
-        underbarrel("unterlaufgewicht",
+        underbarrel("unterlaufgewicht", "Tarnstufe -1, DP +25, FKE -0.25, Rückstoßkompensation +1, Gewicht +1 kg",
                     {add("trn", -1), add("gew", 1), add("fke", -0.25), add("dp", 25), add("kpd", 1)},
                     {"dreibein", "zweibein", "vordergriff", "unterlaufwaffe"}),
         // The weapon box costs nothing itself; withdrawing it withdraws the chosen weapon.
         {"unterlaufwaffe",
          {},
-         join({kTakeUnderbarrel, forEach(disable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
-               forEach(enable, kWeapons)}),
-         join({kFreeUnderbarrel, forEach(enable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
-               forEach(uncheck, kWeapons), forEach(disable, kWeapons)})},
+         joined({kTakeUnderbarrel, forEach(disable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
+                 forEach(enable, kWeapons)}),
+         joined({kFreeUnderbarrel, forEach(enable, {"dreibein", "zweibein", "vordergriff", "unterlaufgewicht"}),
+                 forEach(uncheck, kWeapons), forEach(disable, kWeapons)})},
 
-        excluding("bajonett", {add("trn", -1), add("gew", 0.75), add("fke", -0.25), add("dp", 10)},
+        excluding("bajonett", "Tarnstufe -1, DP +10, FKE -0.25, Gewicht +0.75 kg",
+                  {add("trn", -1), add("gew", 0.75), add("fke", -0.25), add("dp", 10)},
                   {"granatwerfer", "enterhaken", "flammenwerfer"}),
-        excluding("enterhaken", {add("trn", -1), add("gew", 2), add("fke", -0.25), add("dp", 100)},
+        excluding("enterhaken", "Tarnstufe -1, DP +100, FKE -0.25, Gewicht +2 kg",
+                  {add("trn", -1), add("gew", 2), add("fke", -0.25), add("dp", 100)},
                   {"granatwerfer", "bajonett", "flammenwerfer"}),
-        excluding("flammenwerfer", {add("fke", -0.25), add("dp", 240)}, {"granatwerfer", "enterhaken", "bajonett"}),
-        excluding("granatwerfer", {add("trn", -3), add("gew", 2), add("fke", -0.25), add("dp", 360)},
+        excluding("flammenwerfer", "DP +240, FKE -0.25", {add("fke", -0.25), add("dp", 240)},
+                  {"granatwerfer", "enterhaken", "bajonett"}),
+        excluding("granatwerfer", "Tarnstufe -3, DP +360, FKE -0.25, Gewicht +2 kg",
+                  {add("trn", -3), add("gew", 2), add("fke", -0.25), add("dp", 360)},
                   {"bajonett", "enterhaken", "flammenwerfer"}),
     };
 }
@@ -119,11 +110,7 @@ std::vector<ToggleRow> accessoryRows()
 
 void attachAccessoryOptions(Window &page)
 {
-    for (ToggleRow row : accessoryRows()) {
-        // The layout holds every tooltip of the page.
-        row.toolTip = page[row.box].toolTip();
-        attachToggle(page, row);
-    }
+    attachToggles(page, accessoryRows());
 }
 
 } // namespace korvalde::page4

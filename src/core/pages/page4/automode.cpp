@@ -21,6 +21,7 @@ QString withAutomatic(const QString &fireModes)
 void attachAutoMode(Window &page)
 {
     Control &box = page["automodus"];
+    box.setToolTip("DP +120, FKE -1");
     // What the check replaced, so that unchecking gives back only what the check charged:
     // a weapon that had "AM" from page 2 must not turn into "SM" and gain a refund.
     box.onClick([&page, &box, replaced = QString()]() mutable {

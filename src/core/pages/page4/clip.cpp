@@ -3,6 +3,7 @@
 #include "model/application.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
+#include "wizard/windows.h"
 
 #include <optional>
 
@@ -23,7 +24,7 @@ std::optional<double> pickedSize(const Window &page)
 // is no number ("-" after a withdrawn break action) counts as no rounds.
 std::optional<QString> handedOverCapacity(const Window &page)
 {
-    const Window *page3 = page.app().find("Form3");
+    const Window *page3 = page.app().find(windows::page3);
     if (!page3)
         return std::nullopt;
     return (*page3)["cap"].text();
@@ -60,6 +61,7 @@ bool isClipApplied(const Window &page)
 void attachEnlargedClip(Window &page)
 {
     Control &box = page["ladestreifen"];
+    box.setToolTip("DP +2 pro Schuß");
     box.onClick([&page, &box] {
         const std::optional<QString> handedOver = handedOverCapacity(page);
         if (!handedOver || !pickedSize(page))

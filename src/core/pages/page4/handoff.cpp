@@ -1,7 +1,7 @@
 #include "pages/page4/handoff.h"
 
-#include "app/navigation.h"
 #include "model/application.h"
+#include "wizard/navigation.h"
 
 namespace korvalde::page4 {
 

@@ -1,8 +1,10 @@
 #include "pages/page4/load.h"
 
-#include "app/navigation.h"
 #include "model/application.h"
-#include "sheet/frames.h"
+#include "sheet/frameprofile.h"
+#include "wizard/chosenframe.h"
+#include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 #include <QStringList>
 
@@ -10,53 +12,12 @@ namespace korvalde::page4 {
 
 namespace {
 
-struct FrameOffer {
-    QString frame;
-    QStringList shown;    // in this order
-    QStringList disabled; // in this order
-};
-
-const QStringList kHeavyMountings = {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"};
-
-const FrameOffer kFrameOffers[] = {
-    {"Holdout Pistole", {"schulter"}, {"unterlaufgewicht", "schall", "vordergriff"}},
-    {"Schwere Pistole", {"schulter"}, {}},
-    {"Leichte Pistole", {"schulter"}, {}},
-    {"Automatische Pistole", {"automodus", "schulter", "suppressor"}, {}},
-    {"Maschinenpistole", {"automodus", "schulter", "suppressor"}, {}},
-    {"Schrotflinte", {"abgesägte", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"Taser", {}, {}},
-    {"Sportgewehr", {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"Sturmgewehr", {"zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"}, {}},
-    {"Scharfschützengewehr", {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"LMG", kHeavyMountings, {}},
-    {"MMG", kHeavyMountings, {}},
-    {"SMG", kHeavyMountings, {}},
-    {"Sturmkanone", {"dreibein", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-};
-
-// What page 2's profile hides on page 4 for the small frames without an underbarrel mount.
-struct FrameRestriction {
-    QString frame;
-    QStringList hidden;
-};
-
-const FrameRestriction kFrameRestrictions[] = {
-    {"Leichte Pistole", {"unterlaufgewicht", "vordergriff"}},
-    {"Automatische Pistole", {"unterlaufgewicht", "vordergriff"}},
-    {"Taser", {"ladestreifen", "vergrößert", "schall", "unterlaufgewicht", "vordergriff"}},
-};
-
-void applyFrameOffer(Window &page, const QString &frame)
+void applyFrameOffer(Window &page, const FrameProfile &profile)
 {
-    for (const FrameOffer &offer : kFrameOffers) {
-        if (offer.frame != frame)
-            continue;
-        for (const QString &box : offer.shown)
-            page[box].setVisible(true);
-        for (const QString &box : offer.disabled)
-            page[box].setEnabled(false);
-    }
+    for (const QString &box : profile.shownOnPage4)
+        page[box].setVisible(true);
+    for (const QString &box : profile.disabledOnPage4)
+        page[box].setEnabled(false);
 }
 
 // A box of another page that may not exist yet (page 2 builds itself while it reaches here).
@@ -89,32 +50,31 @@ void deriveFromPage2(Window &page, const Window &page2)
 void deriveFromEarlierPages(Window &page)
 {
     Application &app = page.app();
-    if (const Window *page2 = app.find("Form2")) {
+    if (const Window *page2 = app.find(windows::page2)) {
         deriveFromPage2(page, *page2);
-        if (const FrameEntry *frame = chosenFrame(app)) {
-            for (const FrameRestriction &restriction : kFrameRestrictions) {
-                if (restriction.frame != frame->name)
-                    continue;
-                for (const QString &box : restriction.hidden)
-                    page[box].setVisible(false);
-            }
+        // What the frame has no place for stays hidden whatever page 2 showed.
+        const FrameEntry *frame = chosenFrame(app);
+        if (const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr) {
+            for (const QString &box : profile->hiddenOnPage4)
+                page[box].setVisible(false);
         }
     }
     // The gas vent takes the barrel mount the sawn-off barrel would free.
-    if (const Window *page3 = app.find("Form3"); page3 && isChecked(*page3, "gas"))
+    if (const Window *page3 = app.find(windows::page3); page3 && isChecked(*page3, "gas"))
         page["abgesägte"].setEnabled(false);
 }
 
 void load(Window &page)
 {
     Application &app = page.app();
-    if (const Window *page3 = app.find("Form3"))
+    if (const Window *page3 = app.find(windows::page3))
         navigation::placeAt(page, *page3);
     for (const char *variant : {"griffdornen", "sprühsystem", "elektroshock"})
         page[variant].setEnabled(false);
     if (const FrameEntry *frame = chosenFrame(app)) {
         page["Frame6"].setText(frame->name);
-        applyFrameOffer(page, frame->name);
+        if (const FrameProfile *profile = frameProfile(frame->name))
+            applyFrameOffer(page, *profile);
     }
     deriveFromEarlierPages(page);
 }

@@ -1,18 +1,28 @@
 #include "pages/page4/page4.h"
 
-#include "app/wizardpage.h"
 #include "pages/page4/handoff.h"
 #include "pages/page4/layout.h"
 #include "pages/page4/load.h"
 #include "pages/page4/options.h"
+#include "wizard/windows.h"
+#include "wizard/wizardpage.h"
 
 namespace korvalde {
 
 namespace {
 
 const WizardPageLayout kLayout = {
-    "Form4", "\"Korvalde\" - Seite 4",  "Sheet", "Werte", "Frame6", "", "X", "Zurück", "Command2", "Form3", "Form12",
-    false,   page4::handOverUsedMounts,
+    .name = windows::page4,
+    .title = "\"Korvalde\" - Seite 4",
+    .sheetFrame = "Sheet",
+    .sheetCaption = "Werte",
+    .optionsFrame = "Frame6",
+    .optionsCaption = "",
+    .snwPlaceholder = "X",
+    .backButton = "Zurück",
+    .forwardButton = "Command2",
+    .handsOnType = false,
+    .handOver = page4::handOverUsedMounts,
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "pages/page5/mountdialogs.h"
 
 #include "pages/page5/page5.h"
+#include "wizard/windows.h"
 
 #include "pages/page5/mounts.h"
 
@@ -12,12 +13,12 @@ namespace korvalde::page5 {
 const std::vector<MountDialog> &mountDialogs()
 {
     static const std::vector<MountDialog> dialogs = {
-        {"form6", "Entfernungsmesser", "entfernungsmesser"},
-        {"Form7", "Laser-Zielmarkierer", "laserziel"},
-        {"Form8", "Ultraschall-Sensor", "ultraschall"},
-        {"Form9", "Smartgun (extern)", "smartextern"},
-        {"Form10", "Lasermarkierer", "laser"},
-        {"Form11", "Sichtgerät", "sichtgerät"},
+        {windows::rangefinderDialog, "Entfernungsmesser", "entfernungsmesser"},
+        {windows::laserTargetDialog, "Laser-Zielmarkierer", "laserziel"},
+        {windows::ultrasoundDialog, "Ultraschall-Sensor", "ultraschall"},
+        {windows::smartgunDialog, "Smartgun (extern)", "smartextern"},
+        {windows::laserDialog, "Lasermarkierer", "laser"},
+        {windows::sightDialog, "Sichtgerät", "sichtgerät"},
     };
     return dialogs;
 }
@@ -40,14 +41,14 @@ constexpr int kDialogOffset = 120;
 void closeDialog(Window &dialog)
 {
     dialog.setShown(false);
-    dialog.app().window("Form12").setEnabled(true);
+    dialog.app().window(windows::page5).setEnabled(true);
 }
 
 void confirm(Window &dialog)
 {
     for (const Mount *mount : {&kTopMount, &kUnderbarrelMount}) {
         if (dialog[mount->box].isChecked()) {
-            dialog.app().window("Form12")[mount->flag].setState(CheckState::Checked);
+            dialog.app().window(windows::page5)[mount->flag].setState(CheckState::Checked);
             closeDialog(dialog);
             return;
         }
@@ -62,7 +63,7 @@ void cancel(Window &dialog, const QString &accessory)
         if (dialog[mount->box].isChecked())
             dialog[mount->box].setState(CheckState::Unchecked);
     }
-    dialog.app().window("Form12")[accessory].setState(CheckState::Unchecked);
+    dialog.app().window(windows::page5)[accessory].setState(CheckState::Unchecked);
     closeDialog(dialog);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/application.h"
 #include "pages/page5/mountdialogs.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page5 {
 
@@ -68,7 +69,7 @@ void flagChanged(Window &page5, const Mount &mount)
 
 void boxChanged(Window &dialog, const Mount &mount)
 {
-    Window &page5 = dialog.app().window("Form12");
+    Window &page5 = dialog.app().window(windows::page5);
     Control &box = dialog[mount.box];
     Control &field = page5[mount.field];
     if (box.isChecked()) {

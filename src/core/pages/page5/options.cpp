@@ -5,6 +5,7 @@
 #include "pages/page5/mountdialogs.h"
 #include "pages/page5/mounts.h"
 #include "sheet/steps.h"
+#include "wizard/windows.h"
 
 namespace korvalde::page5 {
 
@@ -15,23 +16,31 @@ using namespace steps;
 // A refining option: what a check applies. An uncheck undoes exactly that, step by step.
 struct RefiningRow {
     QString box;
+    QString toolTip;
     Steps whenChecked;
 };
 
 const RefiningRow kRefiningRows[] = {
-    {"v1", {add("dp", 100), disable("v2"), disable("v3")}},
-    {"v2", {add("dp", 160), disable("v1"), disable("v3")}},
-    {"v3", {add("dp", 240), disable("v2"), disable("v1")}},
-    {"IR", {add("dp", 300)}},
-    {"licht", {add("dp", 300)}},
-    {"guncam", {add("dp", 400)}},
-    {"blitz", {add("dp", 25)}},
+    {"v1", "DP +100", {add("dp", 100), disable("v2"), disable("v3")}},
+    {"v2", "DP +160", {add("dp", 160), disable("v1"), disable("v3")}},
+    {"v3", "DP +240", {add("dp", 240), disable("v2"), disable("v1")}},
+    {"IR", "DP +300", {add("dp", 300)}},
+    {"licht", "DP +300", {add("dp", 300)}},
+    {"guncam", "DP +400", {add("dp", 400)}},
+    {"blitz", "DP +25", {add("dp", 25)}},
     // The high-energy class costs no FKE or weight, whatever its tooltip says.
-    {"hochenergetisch", {disable("niederenergetisch"), add("trn", -1), add("dp", 280)}},
+    {"hochenergetisch",
+     "Tarnstufe -1, DP +280, FKE -0.25, Gewicht +0.25 kg",
+     {disable("niederenergetisch"), add("trn", -1), add("dp", 280)}},
     {"niederenergetisch",
+     "Tarnstufe -1, DP +100, FKE -0.25, Gewicht +0.25 kg",
      {disable("hochenergetisch"), add("trn", -1), add("dp", 100), add("fke", -0.25), add("gew", 0.25)}},
-    {"smartextern1", {add("trn", -2), add("gew", 1), add("dp", 120), disable("smartextern2")}},
-    {"smartextern2", {add("trn", -2), add("gew", 0.75), add("dp", 160), disable("smartextern1")}},
+    {"smartextern1",
+     "Tarnstufe -2, DP +120, Gewicht +1 kg",
+     {add("trn", -2), add("gew", 1), add("dp", 120), disable("smartextern2")}},
+    {"smartextern2",
+     "Tarnstufe -2, DP +160, Gewicht +0.75 kg",
+     {add("trn", -2), add("gew", 0.75), add("dp", 160), disable("smartextern1")}},
 };
 
 Steps undone(const Steps &steps)
@@ -44,20 +53,6 @@ Steps undone(const Steps &steps)
             step.kind = Step::Kind::Enable;
     }
     return result;
-}
-
-Steps forEach(const QStringList &boxes, Step (*make)(const QString &))
-{
-    Steps result;
-    for (const QString &box : boxes)
-        result.push_back(make(box));
-    return result;
-}
-
-Steps operator+(Steps first, const Steps &second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
 }
 
 Step openDialog(const QString &accessory)
@@ -85,37 +80,41 @@ std::vector<ToggleRow> accessoryRows()
     return {
         {"smartextern",
          {},
-         Steps{openDialog("smartextern")} + forEach(smartLevels, enable) + Steps{add("fke", -0.25), lockSmartgun(true)},
-         Steps{releaseMount("smartextern")} + forEach(smartLevels, uncheck) + forEach(smartLevels, disable) +
-             Steps{add("fke", 0.25), lockSmartgun(false)}},
+         joined({{openDialog("smartextern")}, forEach(enable, smartLevels), {add("fke", -0.25), lockSmartgun(true)}}),
+         joined({{releaseMount("smartextern")},
+                 forEach(uncheck, smartLevels),
+                 forEach(disable, smartLevels),
+                 {add("fke", 0.25), lockSmartgun(false)}})},
         {"ultraschall",
-         {},
+         "Tarnstufe -2, DP +260, FKE -0.25, Gewicht +0.25 kg",
          {add("trn", -2), openDialog("ultraschall"), add("fke", -0.25), add("gew", 0.25), add("dp", 260)},
          {releaseMount("ultraschall"), add("trn", 2), add("fke", 0.25), add("gew", -0.25), add("dp", -260)}},
         {"laser",
          {},
-         Steps{openDialog("laser")} + forEach(laserClasses, enable) + Steps{add("fke", -0.25), add("gew", 0.25)},
-         Steps{releaseMount("laser")} + forEach(laserClasses, uncheck) + forEach(laserClasses, disable) +
-             Steps{add("fke", 0.25), add("gew", -0.25)}},
+         joined({{openDialog("laser")}, forEach(enable, laserClasses), {add("fke", -0.25), add("gew", 0.25)}}),
+         joined({{releaseMount("laser")},
+                 forEach(uncheck, laserClasses),
+                 forEach(disable, laserClasses),
+                 {add("fke", 0.25), add("gew", -0.25)}})},
         {"laserziel",
-         {},
+         "Tarnstufe -2, DP +740, FKE -0.25, Gewicht +0.5 kg",
          {add("trn", -2), openDialog("laserziel"), add("dp", 740), add("gew", 0.5), add("fke", -0.25)},
          {releaseMount("laserziel"), add("trn", 2), add("dp", -740), add("gew", -0.5), add("fke", 0.25)}},
-        {"sichtgerät",
-         {},
-         Steps{openDialog("sichtgerät"), add("trn", -1), add("fke", -0.25), add("gew", 0.25)} +
-             forEach(sightOptions(), enable),
-         Steps{releaseMount("sichtgerät"), add("trn", 1), add("fke", 0.25), add("gew", -0.25)} +
-             forEach(sightOptions(), uncheck) + forEach(sightOptions(), disable)},
+        {"sichtgerät", "Tarnstufe -1, FKE -0.25, Gewicht +0.25 kg",
+         joined({{openDialog("sichtgerät"), add("trn", -1), add("fke", -0.25), add("gew", 0.25)},
+                 forEach(enable, sightOptions())}),
+         joined({{releaseMount("sichtgerät"), add("trn", 1), add("fke", 0.25), add("gew", -0.25)},
+                 forEach(uncheck, sightOptions()),
+                 forEach(disable, sightOptions())})},
         // The rangefinder sits where the sight would; the sight's options stay disabled
         // after it goes until the sight is chosen anew.
-        {"entfernungsmesser",
-         {},
-         Steps{openDialog("entfernungsmesser"), add("gew", 0.1), add("fke", -0.25), add("dp", 30),
-               disable("sichtgerät")} +
-             forEach(sightOptions(), disable),
-         Steps{releaseMount("entfernungsmesser"), enable("sichtgerät")} + forEach(sightOptions(), disable) +
-             Steps{add("gew", -0.1), add("fke", 0.25), add("dp", -30)}},
+        {"entfernungsmesser", "DP +30, FKE -0.25, Gewicht +0.1 kg",
+         joined({{openDialog("entfernungsmesser"), add("gew", 0.1), add("fke", -0.25), add("dp", 30),
+                  disable("sichtgerät")},
+                 forEach(disable, sightOptions())}),
+         joined({{releaseMount("entfernungsmesser"), enable("sichtgerät")},
+                 forEach(disable, sightOptions()),
+                 {add("gew", -0.1), add("fke", 0.25), add("dp", -30)}})},
     };
 }
 
@@ -123,18 +122,15 @@ std::vector<ToggleRow> accessoryRows()
 
 void lockInternalSmartgun(Application &app, bool locked)
 {
-    if (Window *page3 = app.find("Form3"))
+    if (Window *page3 = app.find(windows::page3))
         (*page3)["smartintern"].setEnabled(!locked);
 }
 
 void attachOptions(Window &page)
 {
-    for (ToggleRow row : accessoryRows()) {
-        row.toolTip = page[row.box].toolTip();
-        attachToggle(page, row);
-    }
+    attachToggles(page, accessoryRows());
     for (const RefiningRow &row : kRefiningRows)
-        attachToggle(page, {row.box, page[row.box].toolTip(), row.whenChecked, undone(row.whenChecked)});
+        attachToggle(page, {row.box, row.toolTip, row.whenChecked, undone(row.whenChecked)});
 }
 
 } // namespace korvalde::page5

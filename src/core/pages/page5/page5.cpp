@@ -1,11 +1,13 @@
 #include "pages/page5/page5.h"
 
-#include "app/navigation.h"
-#include "app/wizardpage.h"
 #include "pages/page5/layout.h"
 #include "pages/page5/mounts.h"
 #include "pages/page5/options.h"
-#include "sheet/frames.h"
+#include "sheet/frameprofile.h"
+#include "wizard/chosenframe.h"
+#include "wizard/navigation.h"
+#include "wizard/windows.h"
+#include "wizard/wizardpage.h"
 
 #include <utility>
 
@@ -22,19 +24,17 @@ void showFreeMounts(const Window &page, Window &completion)
 }
 
 const WizardPageLayout kLayout = {
-    "Form12",
-    "\"Korvalde\" - Seite 5",
-    "Frame1",
-    "Seite 5",
-    "Frame2",
-    "Unterlauf / Aufmontiertes Zubehör ",
-    "X",
-    "Zurück",
-    "Command2",
-    "Form4",
-    "Form5",
-    false,
-    showFreeMounts,
+    .name = windows::page5,
+    .title = "\"Korvalde\" - Seite 5",
+    .sheetFrame = "Frame1",
+    .sheetCaption = "Seite 5",
+    .optionsFrame = "Frame2",
+    .optionsCaption = "Unterlauf / Aufmontiertes Zubehör ",
+    .snwPlaceholder = "X",
+    .backButton = "Zurück",
+    .forwardButton = "Command2",
+    .handsOnType = false,
+    .handOver = showFreeMounts,
 };
 
 // What each checked box adds to the modifications list, in list order. The sight's
@@ -58,16 +58,14 @@ const std::pair<QString, QString> kEntries[] = {
     {"ultraschall", ", Ultraschallsensor"},
 };
 
-// Frames whose underbarrel mount does not exist: the dialogs never offer it.
-const QStringList kFramesWithoutUnderbarrel = {"Leichte Pistole", "Automatische Pistole", "Taser"};
-
 // What earlier pages switch on page 5, derived again whenever page 5 is created, so a
 // page 5 rebuilt after a back step looks as the first one did.
-void takeOverEarlierPages(Window &page, const FrameEntry *frame)
+void takeOverEarlierPages(Window &page, const FrameProfile *profile)
 {
-    if (frame && kFramesWithoutUnderbarrel.contains(frame->name))
+    // A frame without an underbarrel mount: the dialogs never offer it.
+    if (profile && profile->underbarrelTaken)
         page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
-    const Window *page3 = page.app().find("Form3");
+    const Window *page3 = page.app().find(windows::page3);
     if (page3 && (*page3)["smartintern"].isChecked())
         page["smartextern"].setEnabled(false);
 }
@@ -75,16 +73,17 @@ void takeOverEarlierPages(Window &page, const FrameEntry *frame)
 void load(Window &page)
 {
     Application &app = page.app();
-    navigation::placeAt(app.window("Form5"), page);
+    navigation::placeAt(app.window(windows::completion), page);
     const FrameEntry *frame = chosenFrame(app);
     if (frame)
         page[kLayout.sheetFrame].setText(frame->name);
-    // The holdout has no mount for any of them, so their refinements stay out of reach too.
-    if (frame && frame->name == "Holdout Pistole") {
+    // Without a mount for any of them, their refinements stay out of reach too.
+    const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr;
+    if (profile && !profile->mountsAccessories) {
         for (const QString &accessory : page5::accessories())
             page[accessory].setEnabled(false);
     }
-    takeOverEarlierPages(page, frame);
+    takeOverEarlierPages(page, profile);
 }
 
 } // namespace

@@ -15,8 +15,10 @@ namespace korvalde::gui {
 void runAndConfirm(QMessageBox &box);
 
 // Runs the save dialog modally and types `fileName` into it and confirms, answering Yes
-// when the dialog asks before overwriting; without a name it cancels. Returns what the
-// dialog reports.
-std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName);
+// when the dialog asks before overwriting; without a name it cancels. A dialog that does
+// not take the name (it stays open: an empty name, a folder, a name too long) is then
+// cancelled, and `refused` set when given. Returns what the dialog reports.
+std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName,
+                                    bool *refused = nullptr);
 
 } // namespace korvalde::gui

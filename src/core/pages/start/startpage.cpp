@@ -1,8 +1,9 @@
-#include "app/startpage.h"
+#include "pages/start/startpage.h"
 
-#include "app/navigation.h"
 #include "sheet/frames.h"
 #include "sheet/sheet.h"
+#include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 namespace korvalde {
 
@@ -33,10 +34,10 @@ void layOut(Window &page)
 // only then do the frame's catalogue FKE and DP overwrite what the profile left there.
 void goForward(Window &start)
 {
-    Window &page2 = start.app().window("Form2");
-    page2.setShown(true);
-    sheet::copy(start, page2, {"typ", "fke", "dp"});
-    navigation::placeAt(page2, start);
+    Window &next = start.app().window(windowRow(start.name()).next);
+    next.setShown(true);
+    sheet::copy(start, next, {"typ", "fke", "dp"});
+    navigation::placeAt(next, start);
     start.setShown(false);
 }
 
@@ -44,7 +45,7 @@ void goForward(Window &start)
 
 std::unique_ptr<Window> createStartPage(Application &app)
 {
-    auto owned = navigation::newPage(app, "Form1", QStringLiteral("\"Korvalde\" - Waffenkonstruktion"));
+    auto owned = navigation::newPage(app, windows::startPage, QStringLiteral("\"Korvalde\" - Waffenkonstruktion"));
     Window &page = *owned;
     layOut(page);
     for (const FrameEntry &frame : frameCatalogue()) {

@@ -1,8 +1,9 @@
-#include "app/wizardpage.h"
+#include "wizard/wizardpage.h"
 
-#include "app/modificationlist.h"
-#include "app/navigation.h"
 #include "sheet/sheet.h"
+#include "wizard/modificationlist.h"
+#include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 namespace korvalde {
 
@@ -20,11 +21,12 @@ void addWizardButtons(Window &page, const WizardPageLayout &layout)
     page.add(layout.backButton, ControlKind::Button, "&Zurück");
     page.add(layout.forwardButton, ControlKind::Button, "&Weiter", {{}, true});
     sheet::installFkeGuard(page, layout.forwardButton);
-    page[layout.forwardButton].onClick([&page, &layout] {
-        stepForward(page, layout.nextPage,
-                    layout.handsOnType ? sheet::handOffFields() : sheet::handOffFieldsWithoutType(), layout.handOver);
+    const WindowRow &row = windowRow(layout.name);
+    page[layout.forwardButton].onClick([&page, &layout, &row] {
+        stepForward(page, row.next, layout.handsOnType ? sheet::handOffFields() : sheet::handOffFieldsWithoutType(),
+                    layout.handOver);
     });
-    page[layout.backButton].onClick([&page, &layout] { navigation::stepBack(page, layout.previousPage); });
+    page[layout.backButton].onClick([&page, &row] { navigation::stepBack(page, row.previous); });
 }
 
 void stepForward(Window &page, const QString &next, const QStringList &fields, const HandOver &handOver)

@@ -12,8 +12,4 @@ namespace korvalde {
 // Going back and forward again therefore never repeats or loses an entry.
 void rebuildModificationList(Application &app, const QString &lastPage);
 
-// The entries one page contributes now, each starting with ", " (or " mit " for the
-// sight's options, which run on from ", Sichtgerät").
-QString pageEntries(const Window &page);
-
 } // namespace korvalde

@@ -9,7 +9,8 @@
 
 namespace korvalde::navigation {
 
-// The wizard's pages in order, and the mount-choice dialogs of page 5.
+// The wizard's pages in order, and the mount-choice dialogs of page 5, as the table of
+// windows lists them.
 const QStringList &pageOrder();
 const QStringList &mountDialogs();
 

@@ -1,16 +1,32 @@
-#include "app/navigation.h"
+#include "wizard/navigation.h"
+
+#include "wizard/windows.h"
 
 namespace korvalde::navigation {
 
+namespace {
+
+QStringList namesOf(WindowKind kind)
+{
+    QStringList names;
+    for (const WindowRow &row : windowTable()) {
+        if (row.kind == kind)
+            names << row.name;
+    }
+    return names;
+}
+
+} // namespace
+
 const QStringList &pageOrder()
 {
-    static const QStringList pages = {"Form1", "Form2", "Form3", "Form4", "Form12", "Form5"};
+    static const QStringList pages = namesOf(WindowKind::Page);
     return pages;
 }
 
 const QStringList &mountDialogs()
 {
-    static const QStringList dialogs = {"form6", "Form7", "Form8", "Form9", "Form10", "Form11"};
+    static const QStringList dialogs = namesOf(WindowKind::Dialog);
     return dialogs;
 }
 
@@ -38,11 +54,11 @@ QStringList windowsAfter(const QString &page)
     QStringList result;
     const qsizetype index = pageOrder().indexOf(page);
     for (qsizetype i = index + 1; i < pageOrder().size(); ++i) {
-        if (pageOrder()[i] != "Form5")
+        if (pageOrder()[i] != windows::completion)
             result << pageOrder()[i];
     }
-    if (index < pageOrder().indexOf("Form5"))
-        result << "Form5";
+    if (index < pageOrder().indexOf(windows::completion))
+        result << windows::completion;
     result << mountDialogs();
     return result;
 }

@@ -41,9 +41,11 @@ void runAndConfirm(QMessageBox &box)
     box.exec();
 }
 
-std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName)
+std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName, bool *refused)
 {
-    QTimer::singleShot(0, &dialog, [&dialog, fileName] {
+    if (refused != nullptr)
+        *refused = false;
+    QTimer::singleShot(0, &dialog, [&dialog, fileName, refused] {
         if (!fileName) {
             dialog.reject();
             return;
@@ -52,6 +54,13 @@ std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QSt
         // The overwrite question opens modally inside the accept; answer it once it is up.
         QTimer::singleShot(0, &dialog, confirmModalBox);
         pressAcceptButton(dialog);
+        // Still open: the dialog did not take the name (its button stayed disabled, or it
+        // opened the folder named). A user would give up here.
+        if (dialog.isVisible()) {
+            if (refused != nullptr)
+                *refused = true;
+            dialog.reject();
+        }
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -12,6 +12,7 @@ namespace korvalde {
 // What a page passes on to the next one before the sheet follows (used mounts and the like).
 using HandOver = std::function<void(const Window &page, Window &next)>;
 
+// A page from 2 to 5; where its steps lead comes from the table of windows.
 struct WizardPageLayout {
     QString name;
     QString title;
@@ -22,10 +23,8 @@ struct WizardPageLayout {
     QString snwPlaceholder;
     QString backButton;
     QString forwardButton;
-    QString previousPage;
-    QString nextPage;
-    bool handsOnType;  // pages 4 and 5 hand on everything but `typ`
-    HandOver handOver; // may be empty
+    bool handsOnType;       // pages 4 and 5 hand on everything but `typ`
+    HandOver handOver = {}; // may be empty
 };
 
 // A page from 2 to 5 in its layout state: the stat panel on the left, the options frame
