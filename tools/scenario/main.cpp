@@ -39,6 +39,11 @@ namespace {
 
 using namespace korvalde::scenario;
 
+// The command line, for an application made later in a child; Qt keeps the count by
+// reference.
+int commandLineCount = 0;
+char **commandLine = nullptr;
+
 constexpr int kBadArguments = 2;
 // A scenario that shows no progress (no next line begun) for this long hangs.
 constexpr int kScenarioSeconds = 10;
@@ -177,6 +182,9 @@ int runOne(const Options &options)
     }
     if (!QDir().mkpath(outDir) || !QFileInfo(outDir).isDir())
         return fail(1, QStringLiteral("cannot make the output folder %1").arg(shownValue(outDir)));
+    std::unique_ptr<QApplication> ownApplication;
+    if (options.gui && QCoreApplication::instance() == nullptr)
+        ownApplication = std::make_unique<QApplication>(commandLineCount, commandLine);
     std::unique_ptr<Driver> driver = options.gui ? makeGuiDriver() : makeCoreDriver();
     if (!driver)
         return fail(1, QStringLiteral("the widget front end is not built in"));
@@ -450,19 +458,24 @@ bool hasOption(int argc, char **argv, const char *option)
 
 int main(int argc, char **argv)
 {
-    // A scenario run through the widgets needs a widget application; everything else none.
-    // It is made here, once: each scenario's child is forked from this prepared process.
-    // The offscreen platform starts no thread of its own, so the children inherit no
-    // thread stopped halfway.
+    commandLineCount = argc;
+    commandLine = argv;
+    const bool gui = hasOption(argc, argv, "--gui");
+    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The application is made here, once: each scenario's child is forked from this
+    // prepared process. A widget application only on the offscreen platform, which starts
+    // no thread and opens no connection that a child would share; on any other each child
+    // makes its own.
     std::unique_ptr<QCoreApplication> application;
-    if (hasOption(argc, argv, "--gui")) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    const std::variant<Options, int> parsed = parseArguments(QCoreApplication::arguments());
+    if (!gui)
+        application = std::make_unique<QCoreApplication>(commandLineCount, commandLine);
+    else if (qgetenv("QT_QPA_PLATFORM") == "offscreen" || hasOption(argc, argv, "--screenshot"))
+        application = std::make_unique<QApplication>(commandLineCount, commandLine);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::variant<Options, int> parsed = parseArguments(arguments);
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Options &options = std::get<Options>(parsed);
@@ -479,7 +492,7 @@ int main(int argc, char **argv)
     }
     if (!options.outDir.isEmpty() && !prepareOutRoot(options.outDir))
         return kBadArguments;
-    if (options.gui)
+    if (application != nullptr && options.gui)
         prepareWidgets();
     return runAll(options, *files);
 }
