@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,18 +29,52 @@ protected:
     void nextCheckState() override {}
 };
 
+// The option buttons of one frame form a radio group, as everywhere on the desktop: an
+// arrow key moves to the next one that can be chosen and chooses it.
 class CoreRadioButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
 protected:
     void nextCheckState() override {}
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool forward = event->key() == Qt::Key_Down || event->key() == Qt::Key_Right;
+        const bool backward = event->key() == Qt::Key_Up || event->key() == Qt::Key_Left;
+        if (!forward && !backward) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        if (CoreRadioButton *next = neighbour(forward ? 1 : -1)) {
+            next->setFocus(Qt::TabFocusReason);
+            next->click();
+        }
+    }
+
+private:
+    // The next button of the group in layout order that the user can choose, going round
+    // at the ends.
+    CoreRadioButton *neighbour(int step) const
+    {
+        const QList<CoreRadioButton *> group =
+            parentWidget()->findChildren<CoreRadioButton *>(Qt::FindDirectChildrenOnly);
+        const qsizetype count = group.size();
+        const qsizetype here = group.indexOf(const_cast<CoreRadioButton *>(this));
+        for (qsizetype i = 1; i < count; ++i) {
+            CoreRadioButton *candidate = group[((here + step * i) % count + count) % count];
+            if (candidate->isVisible() && candidate->isEnabled())
+                return candidate;
+        }
+        return nullptr;
+    }
 };
 
-// A single-line field never narrower than its text, so every value and the name the
-// program proposes read fully; room for `minimumLetters` letters when it is short. It
-// keeps the width of its widest text so far: a value that gets shorter again does not
-// make the page move under the user's pointer.
+// A single-line field never narrower than the text the program writes, so every value
+// and the name the program proposes read fully; room for `minimumLetters` letters when it
+// is short. It keeps the width of its widest text so far: a value that gets shorter again
+// does not make the page move under the user's pointer. What the user types scrolls
+// within the field rather than widening the window under the typing hand.
 class TextFittingField : public QLineEdit {
 public:
     explicit TextFittingField(int minimumLetters) : minimumLetters_(minimumLetters) {}
@@ -47,8 +82,8 @@ public:
     QSize sizeHint() const override
     {
         const QFontMetrics metrics = fontMetrics();
-        const int wanted = std::max(metrics.horizontalAdvance(text()),
-                                    metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
+        const int textWidth = isModified() ? 0 : metrics.horizontalAdvance(text());
+        const int wanted = std::max(textWidth, metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
         widest_ = std::max(widest_, wanted);
         return {widest_ + 16, QLineEdit::sizeHint().height()};
     }
@@ -68,13 +103,20 @@ private:
     mutable int widest_ = 0;
 };
 
-// A field only the program writes: it never takes the focus.
+// A field only the program writes: without the frame and the white ground of an input
+// field and without a caret, so that only the fields the user types into look like
+// them. Its text can still be selected and copied, and a screen reader still reads it as
+// a read-only field. It never takes the keyboard focus.
 class DisplayField : public TextFittingField {
 public:
     DisplayField() : TextFittingField(5)
     {
         setReadOnly(true);
+        setFrame(false);
         setFocusPolicy(Qt::NoFocus);
+        QPalette ground = palette();
+        ground.setBrush(QPalette::Base, Qt::transparent);
+        setPalette(ground);
     }
 };
 
@@ -88,6 +130,9 @@ public:
         setReadOnly(true);
         setFocusPolicy(Qt::NoFocus);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        // Stands on the page's own ground, as the single-line display fields do.
+        setFrameShape(QFrame::NoFrame);
+        viewport()->setAutoFillBackground(false);
     }
 
     QSize sizeHint() const override

@@ -1,9 +1,15 @@
 #include "frontend.h"
 
+#include "cardprinter.h"
+#include "savefolder.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
+#include <QPrinterInfo>
 #include <QStackedWidget>
+#include <QStatusBar>
 
 namespace korvalde::gui {
 
@@ -115,7 +121,7 @@ void Frontend::build(const Shown &shown) const
         return;
     shown.view->build();
     if (auto *dialog = dynamic_cast<DialogWindow *>(shown.window.data()))
-        dialog->makeOkTheDefault();
+        dialog->chooseDefaultButton();
 }
 
 QWidget *Frontend::widget(const QString &window, const QString &control) const
@@ -190,6 +196,10 @@ void Frontend::showWindow(const Window &window)
         build(shown);
     QWidget *shell = shown.window;
     if (window.kind() == WindowKind::Dialog) {
+        if (window.isShown() && !shell->isVisible()) {
+            shown.view->keepPlacesWhileInFront();
+            static_cast<DialogWindow *>(shell)->chooseDefaultButton();
+        }
         shell->setVisible(window.isShown());
         if (window.isShown()) {
             shell->raise();
@@ -219,8 +229,10 @@ void Frontend::updateMainWindow()
     const Shown &shown = windows_.at(frontPage_);
     build(shown);
     QWidget *page = shown.window;
-    if (mainWindow_->pages().currentWidget() != page)
+    if (mainWindow_->pages().currentWidget() != page) {
+        shown.view->keepPlacesWhileInFront();
         bringToFront(*page);
+    }
     mainWindow_->setWindowTitle(frontPage_->title());
     if (!mainWindow_->isVisible())
         mainWindow_->show();
@@ -250,7 +262,9 @@ void Frontend::bringToFront(QWidget &page)
     }
     mainWindow_->layout()->invalidate();
     mainWindow_->layout()->activate();
-    mainWindow_->resize(mainWindow_->sizeHint());
+    // A maximized or full-screen window keeps the size the user gave it.
+    if (!(mainWindow_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        mainWindow_->resize(mainWindow_->sizeHint());
     if (batched)
         layoutBatch_.emplace(shownWindows());
 }
@@ -282,8 +296,13 @@ void Frontend::windowChanged(Window &window, WindowProperty property)
 void Frontend::controlChanged(Control &control, ControlProperty property)
 {
     const auto found = windows_.find(&control.window());
-    if (found != windows_.end())
-        found->second.view->sync(control, property);
+    if (found == windows_.end())
+        return;
+    found->second.view->sync(control, property);
+    if (property == ControlProperty::Visible && found->second.view->isBuilt()) {
+        if (auto *dialog = dynamic_cast<DialogWindow *>(found->second.window.data()))
+            dialog->chooseDefaultButton();
+    }
 }
 
 void Frontend::programEnded()
@@ -295,43 +314,83 @@ void Frontend::programEnded()
     mainWindow_->hide();
 }
 
+// Lays out and paints what the user action has changed so far, so that the windows behind
+// a modal box show the values as they are now, not as they were before the click. The
+// rest of the user action is laid out once at its end again.
+void Frontend::runModal(const std::function<void()> &modal)
+{
+    const bool batched = layoutBatch_.has_value();
+    layoutBatch_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QWidget *window : shownWindows())
+        window->window()->repaint();
+    modal();
+    if (batched)
+        layoutBatch_.emplace(shownWindows());
+}
+
 void Frontend::showMessage(const MessageBox &message)
 {
-    // The user sees the page behind the box as it is now.
-    layoutBatch_.reset();
     QMessageBox box(mainWindow_.get());
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral("Korvalde") : message.title);
     box.setText(message.text);
     box.setIcon(toQt(message.icon));
     box.setInformativeText(message.informativeText);
     box.setStandardButtons(QMessageBox::Ok);
-    if (runMessage_)
-        runMessage_(box);
-    else
-        box.exec();
+    runModal([&] {
+        if (runMessage_)
+            runMessage_(box);
+        else
+            box.exec();
+    });
 }
 
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
-    layoutBatch_.reset();
+    // The desktop's own dialog where it offers one; Qt's dialog otherwise.
     QFileDialog dialog(mainWindow_.get());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(request.filter);
-    if (!lastSaveFolder_.isEmpty())
-        dialog.setDirectory(lastSaveFolder_);
+    dialog.setDirectory(saveFolder());
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(QDir(saveFolder()).filePath(request.suggestedName));
     std::optional<QString> chosen;
-    if (runSave_) {
-        chosen = runSave_(dialog);
-    } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        chosen = dialog.selectedFiles().constFirst();
-    }
+    runModal([&] {
+        if (runSave_) {
+            chosen = runSave_(dialog);
+        } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().constFirst();
+        }
+    });
     if (chosen && chosen->isEmpty())
         chosen.reset();
     if (chosen)
-        lastSaveFolder_ = QFileInfo(*chosen).absolutePath();
+        rememberSaveFolder(*chosen);
     return chosen;
+}
+
+void Frontend::fileSaved(const QString &fileName)
+{
+    mainWindow_->statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(QFileInfo(fileName).fileName()),
+                                          kSavedNoticeMilliseconds);
+}
+
+void Frontend::printCard(const WeaponCard &card)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareCardPrinter(printer, card);
+    // Without a printer the dialog can only print to a file; it offers one in the folder
+    // saved to last instead of a bare folder.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(QDir(saveFolder()).filePath(card.fileName));
+    QPrintDialog dialog(&printer, mainWindow_.get());
+    dialog.setWindowTitle(QStringLiteral("Waffenkarte drucken"));
+    bool accepted = false;
+    runModal([&] { accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted; });
+    if (accepted && !printWeaponCard(printer, card))
+        showMessage({QStringLiteral("Die Waffenkarte konnte nicht gedruckt werden."), QStringLiteral("Korvalde"),
+                     MessageIcon::Warning, printer.outputFileName()});
 }
 
 void Frontend::endProgram()

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
 
 #include <functional>
 #include <map>
@@ -25,6 +26,8 @@ public:
     // How a dialog is run; the defaults show it modally. A test driver answers it instead.
     using MessageRunner = std::function<void(QMessageBox &)>;
     using SaveRunner = std::function<std::optional<QString>(QFileDialog &)>;
+    // Returns whether the user chose to print, with the dialog's printer set up.
+    using PrintRunner = std::function<bool(QPrintDialog &)>;
 
     Frontend();
     ~Frontend() override;
@@ -49,7 +52,12 @@ public:
 
     void setMessageRunner(MessageRunner runner) { runMessage_ = std::move(runner); }
     void setSaveRunner(SaveRunner runner) { runSave_ = std::move(runner); }
+    void setPrintRunner(PrintRunner runner) { runPrint_ = std::move(runner); }
     void setEndHandler(std::function<void()> handler) { endProgram_ = std::move(handler); }
+
+    // Opens the saved weapon sheet at `path` as the start page's "Öffnen…" does; for a
+    // file named on the command line.
+    void openSheet(const QString &path);
 
     // ModelObserver
     void windowCreated(Window &window) override;
@@ -61,6 +69,9 @@ public:
     // Platform
     void showMessage(const MessageBox &message) override;
     std::optional<QString> askSaveFileName(const SaveRequest &request) override;
+    // Confirmed in the main window's status bar for a few seconds.
+    void fileSaved(const QString &fileName) override;
+    void printCard(const WeaponCard &card) override;
     void endProgram() override;
 
 private:
@@ -84,6 +95,9 @@ private:
     void updateMainWindow();
     void bringToFront(QWidget &page);
     const Shown *shownOf(const QString &window) const;
+    void runModal(const std::function<void()> &modal);
+
+    static constexpr int kSavedNoticeMilliseconds = 5000;
 
     Application *app_ = nullptr;
     std::unique_ptr<MainWindow> mainWindow_;
@@ -91,9 +105,9 @@ private:
     const Window *frontPage_ = nullptr;
     // Held during a user action on the widgets; let go before a modal dialog runs.
     std::optional<LayoutBatch> layoutBatch_;
-    QString lastSaveFolder_;
     MessageRunner runMessage_;
     SaveRunner runSave_;
+    PrintRunner runPrint_;
     std::function<void()> endProgram_;
 };
 

@@ -1,9 +1,13 @@
 #include "shellwindows.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace korvalde::gui {
 
@@ -12,6 +16,8 @@ MainWindow::MainWindow() : pages_(new QStackedWidget)
     setObjectName(QStringLiteral("mainWindow"));
     pages_->setObjectName(QStringLiteral("pages"));
     setCentralWidget(pages_);
+    // There from the start, so that a confirmation in it does not change the window's size.
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -31,13 +37,19 @@ DialogWindow::DialogWindow(QWidget *content, QWidget *owner) : QDialog(owner)
     layout->addWidget(content);
 }
 
-// Escape is the user's close, which the dialogs take as their cancel (see reject).
-void DialogWindow::makeOkTheDefault()
+// Enter confirms with the dialog's OK button wherever the focus is. When none of the
+// dialog's boxes is left to tick, OK can do nothing and Enter answers with Cancel, as the
+// dialog's notice asks. Escape is the user's close, which the dialogs take as their cancel
+// (see reject).
+void DialogWindow::chooseDefaultButton()
 {
-    for (auto *button : findChildren<QPushButton *>()) {
-        if (QString(button->text()).remove('&') == QLatin1String("OK"))
-            button->setDefault(true);
-    }
+    const QList<QCheckBox *> boxes = findChildren<QCheckBox *>();
+    const bool nothingToTick = !boxes.isEmpty() && std::none_of(boxes.begin(), boxes.end(), [this](QCheckBox *box) {
+        return box->isVisibleTo(this);
+    });
+    const QLatin1String wanted(nothingToTick ? "Cancel" : "OK");
+    for (auto *button : findChildren<QPushButton *>())
+        button->setDefault(QString(button->text()).remove('&') == wanted);
 }
 
 void DialogWindow::changeEvent(QEvent *event)

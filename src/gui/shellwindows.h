@@ -32,9 +32,9 @@ public:
     DialogWindow(QWidget *content, QWidget *owner);
 
     void onUserClose(std::function<void()> operation) { userClose_ = std::move(operation); }
-    // Enter confirms with the dialog's OK button wherever the focus is; call once the
-    // content holds its buttons.
-    void makeOkTheDefault();
+    // The button Enter presses, by what the dialog shows now: OK, or Cancel while there is
+    // nothing to tick. Call once the content holds its buttons, and whenever it changes.
+    void chooseDefaultButton();
     void reject() override;
 
 protected:

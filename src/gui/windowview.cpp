@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace korvalde::gui {
 
 WindowView::WindowView(const Window &window, UserInput input)
@@ -104,6 +106,29 @@ void WindowView::buildMenus()
         QObject::connect(action, &QAction::triggered, action, [input = input_, name] { input.click(name); });
         syncAction(*action, *control);
         actions_.insert(name, action);
+    }
+}
+
+// What the window shows as it comes to the front keeps its place, and so does a control
+// that a click on a box on offer may show. What the window never offers at this time (what
+// this weapon's frame has not, a mount that is taken) takes no room.
+void WindowView::keepPlacesWhileInFront()
+{
+    for (const auto &control : window_.controls()) {
+        QWidget *shown = widget(control->name());
+        if (shown == nullptr)
+            continue;
+        const QStringList &showingBoxes = control->shownByClickOn();
+        const bool mayAppear = std::any_of(showingBoxes.begin(), showingBoxes.end(), [this](const QString &box) {
+            const Control *showing = window_.find(box);
+            return showing != nullptr && showing->isShownInLayout();
+        });
+        const bool keep = !shown->isHidden() || mayAppear;
+        QSizePolicy policy = shown->sizePolicy();
+        if (policy.retainSizeWhenHidden() != keep) {
+            policy.setRetainSizeWhenHidden(keep);
+            shown->setSizePolicy(policy);
+        }
     }
 }
 

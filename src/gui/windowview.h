@@ -28,6 +28,10 @@ public:
     QWidget *widget(const QString &control) const { return widgets_.value(control); }
     QAction *action(const QString &control) const { return actions_.value(control); }
 
+    // Call as the window comes to the front: from now until another window does, nothing
+    // the user can click moves when a click shows or hides a control.
+    void keepPlacesWhileInFront();
+
     void sync(const Control &control, ControlProperty property);
 
 private:

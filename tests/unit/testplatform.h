@@ -9,7 +9,7 @@
 namespace korvalde::test {
 
 // Closes every message box with OK at once and remembers it; answers the save dialog
-// with `saveAnswer`.
+// with `saveAnswer`; notes every file saved.
 class TestPlatform : public Platform {
 public:
     void showMessage(const MessageBox &message) override { messages.push_back(message); }
@@ -19,18 +19,12 @@ public:
         return saveAnswer;
     }
     void endProgram() override { ended = true; }
-
-    QStringList messageTexts() const
-    {
-        QStringList texts;
-        for (const MessageBox &message : messages)
-            texts << message.text;
-        return texts;
-    }
+    void fileSaved(const QString &fileName) override { saved << fileName; }
 
     std::vector<MessageBox> messages;
     std::optional<QString> saveAnswer;
     std::optional<SaveRequest> lastSaveRequest;
+    QStringList saved;
     bool ended = false;
 };
 

@@ -74,6 +74,8 @@ public:
             gui::runAndConfirm(box);
             modalWatch_.setAnswering(false);
         });
+        // Printing changes nothing the walk could check; it is cancelled, as in the core.
+        frontend_->setPrintRunner([](QPrintDialog &) { return false; });
         frontend_->setSaveRunner([this](QFileDialog &dialog) {
             modalWatch_.setAnswering(true);
             std::optional<QString> answer = gui::runAndAnswer(dialog, saveAnswer_);

@@ -5,6 +5,7 @@
 #include "walk.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -28,6 +29,8 @@ bool wantsWidgets(int argc, char **argv)
 int main(int argc, char **argv)
 {
     const bool gui = wantsWidgets(argc, argv);
+    // The remembered save folder goes to a test location, not the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application =

@@ -1,6 +1,6 @@
 #include "walk.h"
 
-#include "entrytables.h"
+#include "sheet/frames.h"
 #include "sheet/numbertext.h"
 #include "wizard/navigation.h"
 
@@ -10,29 +10,15 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvalde::walk {
 
 namespace {
 
 const QStringList kNumberFields = {"dp", "fke", "pwn", "trn", "gew", "kpd"};
-const QStringList kProbeFields = {"dp", "fke", "trn", "gew", "kpd", "pwn"};
-
-// The texts the word fields may hold.
-const QHash<QString, QSet<QString>> &wordTexts()
-{
-    static const QHash<QString, QSet<QString>> words = {
-        {"pwr", {"EM", "HM", "SM", "AM", "HM/SM", "SM/AM", "HM/SM/AM", "HM/AM", " - ", "-", ""}},
-        {"lmm", {"Streifen", "Magazin", "Trommel", " Klapp ", " - "}},
-        {"snw", {"L", "M", "S", "T", "S-Bet."}},
-        {"Gurt", {"/ -", "/ Gurt", " "}},
-        {"trnkera", {"", "+ 2", "+ 4", "18 gegenüber MAD-Systemen"}},
-        {"hlt", {"Lauf", "", "-"}},
-        {"hlt2", {"Aufmontiert", ""}},
-        {"hlt3", {"Unterlauf", ""}},
-    };
-    return words;
-}
+// "No fire mode" reads " - " or, after full-automatic fire, "-": the blanks do not count.
+const QStringList kProbeFields = {"dp", "fke", "trn", "gew", "kpd", "pwn", "pwr"};
 
 bool isCanonicalNumber(const QString &text)
 {
@@ -148,6 +134,8 @@ std::vector<std::pair<Action, int>> Walk::possibleActions() const
 std::optional<QString> Walk::perform(const Action &action)
 {
     const int pageBefore = shownPageIndex();
+    if (pageBefore >= 0)
+        dpBefore_ = (*app_->find(navigation::pageOrder()[pageBefore]))["dp"].text();
     QString why;
     switch (action.kind) {
     case Action::Kind::Click:
@@ -224,7 +212,7 @@ std::optional<QString> Walk::probe(const Action &action)
     }
     for (qsizetype i = 0; i < kProbeFields.size(); ++i) {
         const QString now = page[kProbeFields[i]].text();
-        if (now != fieldsBefore[i])
+        if (now.trimmed() != fieldsBefore[i].trimmed())
             return QStringLiteral("checking and unchecking %1.%2 changed %3 from %4 to %5")
                 .arg(action.window, action.control, kProbeFields[i], quoted(fieldsBefore[i]), quoted(now));
     }
@@ -250,10 +238,6 @@ std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
         if (page.name() != "Form1") {
             if (!parseNumber(page["cap"].text()))
                 return QStringLiteral("%1.cap reads %2").arg(page.name(), quoted(page["cap"].text()));
-            for (auto it = wordTexts().begin(); it != wordTexts().end(); ++it) {
-                if (!it.value().contains(page[it.key()].text()))
-                    return QStringLiteral("%1.%2 reads %3").arg(page.name(), it.key(), quoted(page[it.key()].text()));
-            }
         }
         if (page.name() == "Form5") {
             const QString price = formatNumber(*parseNumber(page["dp"].text()) * 5);
@@ -261,16 +245,42 @@ std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
                 return QStringLiteral("price %1 for DP %2").arg(page["preis"].text(), page["dp"].text());
         }
     }
-    // A forward step from pages 2 to 5: the list holds the entries of the pages passed.
-    if (action.kind == Action::Kind::Click && pageBefore >= 1 && pageNow == pageBefore + 1) {
-        QString expected = QStringLiteral("Rahmen");
-        for (int i = 1; i <= pageBefore; ++i) {
-            if (const Window *page = app_->find(pages[i]))
-                expected += expectedEntries(*page);
-        }
+    const bool clicked = action.kind == Action::Kind::Click;
+    // A forward step adds the entries of the page passed behind those of the pages before,
+    // which the user could not change meanwhile.
+    if (clicked && pageBefore >= 1 && pageNow == pageBefore + 1) {
         const QString list = (*app_->find("Form5"))["Text1"].text();
-        if (list != expected)
-            return QStringLiteral("the list reads %1, expected %2").arg(quoted(list), quoted(expected));
+        const QString before = pageBefore == 1 ? QStringLiteral("Rahmen") : listOnArrival_.value(pageBefore);
+        if (!list.startsWith(before))
+            return QStringLiteral("the list reads %1, it lost %2").arg(quoted(list), quoted(before));
+        listOnArrival_[pageNow] = list;
+    }
+    // A back step discards every window after the page shown now; only the completion
+    // page's own back step keeps it.
+    if (clicked && pageNow >= 0 && pageNow == pageBefore - 1 && pages[pageBefore] != "Form5") {
+        for (const QString &name : pages.mid(pageNow + 1) + navigation::mountDialogs()) {
+            if (app_->find(name) != nullptr)
+                return QStringLiteral("%1 is still loaded after the back step to %2").arg(name, pages[pageNow]);
+        }
+    }
+    // "&Neu" discards every window but the start page.
+    if (clicked && action.window == "Form5" && action.control == "Command1" && pageNow == 0) {
+        for (const Window *window : app_->loadedWindows()) {
+            if (window->name() != "Form1")
+                return QStringLiteral("%1 is still loaded after a new weapon").arg(window->name());
+        }
+    }
+    // The internal smartgun costs the frame's base DP at level 1, half as much again
+    // (halves rounded up) at level 2.
+    if (clicked && action.window == "Form3" && (action.control == "smartintern1" || action.control == "smartintern2") &&
+        pageNow == pageBefore) {
+        const Window &page = *app_->find("Form3");
+        const FrameEntry *frame = findFrame(page["typ"].text());
+        const double base = frame ? *parseNumber(frame->dp) : 0;
+        const double price = action.control == "smartintern1" ? base : std::ceil(base * 1.5);
+        const double paid = *parseNumber(page["dp"].text()) - *parseNumber(dpBefore_);
+        if (page[action.control].isChecked() && paid != price)
+            return QStringLiteral("%1 cost %2 DP, not %3").arg(action.control, formatNumber(paid), formatNumber(price));
     }
     if (action.kind == Action::Kind::Save)
         return checkSavedFile(QDir(saveFolder_.path()).filePath(action.text));

@@ -2,6 +2,7 @@
 
 #include "model/application.h"
 
+#include <QHash>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -28,12 +29,12 @@ class Executor {
 public:
     virtual ~Executor() = default;
     // The program, started afresh with the start page shown.
-    virtual Application& restart() = 0;
-    virtual QString click(const QString& window, const QString& control) = 0;
-    virtual QString pick(const QString& window, const QString& control, const QString& entry) = 0;
-    virtual QString type(const QString& window, const QString& control, const QString& text) = 0;
-    virtual QString close(const QString& window) = 0;
-    virtual void answerSave(const std::optional<QString>& path) = 0;
+    virtual Application &restart() = 0;
+    virtual QString click(const QString &window, const QString &control) = 0;
+    virtual QString pick(const QString &window, const QString &control, const QString &entry) = 0;
+    virtual QString type(const QString &window, const QString &control, const QString &text) = 0;
+    virtual QString close(const QString &window) = 0;
+    virtual void answerSave(const std::optional<QString> &path) = 0;
     // Empty when everything the executor shows agrees with the core.
     virtual QString mirrorMismatch() const { return {}; }
 };
@@ -44,32 +45,34 @@ std::unique_ptr<Executor> makeCoreExecutor();
 // each one. The first broken rule ends the walk.
 class Walk {
 public:
-    Walk(Executor& executor, int frame);
+    Walk(Executor &executor, int frame);
 
     // The actions the user could do now, weighted by how often a user would.
     std::vector<std::pair<Action, int>> possibleActions() const;
     // Does the action if the user can; returns the first broken rule, if any.
-    std::optional<QString> perform(const Action& action);
-    const std::vector<Action>& history() const { return history_; }
-    Application& app() const { return *app_; }
+    std::optional<QString> perform(const Action &action);
+    const std::vector<Action> &history() const { return history_; }
+    Application &app() const { return *app_; }
 
 private:
     void start();
-    std::optional<QString> probe(const Action& action);
-    std::optional<QString> checkRules(const Action& action, int pageBefore);
-    std::optional<QString> checkSavedFile(const QString& path) const;
+    std::optional<QString> probe(const Action &action);
+    std::optional<QString> checkRules(const Action &action, int pageBefore);
+    std::optional<QString> checkSavedFile(const QString &path) const;
     int shownPageIndex() const;
 
-    Executor& executor_;
-    Application* app_ = nullptr;
+    Executor &executor_;
+    Application *app_ = nullptr;
     int frame_;
     QTemporaryDir saveFolder_;
     int saves_ = 0;
     std::vector<Action> history_;
+    QString dpBefore_;                  // of the page shown before the action
+    QHash<int, QString> listOnArrival_; // by page: the list as the forward step onto it left it
 };
 
 // Runs `actions` random actions for the frame from `seed`. On a broken rule returns the
 // report: the seed, the rule and the shortest action sequence that still breaks it.
-std::optional<QString> randomWalk(Executor& executor, int frame, unsigned seed, int actions);
+std::optional<QString> randomWalk(Executor &executor, int frame, unsigned seed, int actions);
 
-}  // namespace korvalde::walk
+} // namespace korvalde::walk

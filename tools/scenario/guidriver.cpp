@@ -35,6 +35,8 @@ public:
         });
         frontend_.setSaveRunner(
             [this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_, &saveRefused_); });
+        // No scenario command answers the print dialog: printing is cancelled, as in the core.
+        frontend_.setPrintRunner([](QPrintDialog &) { return false; });
         frontend_.setEndHandler([this] { ended_ = true; });
         app_ = std::make_unique<Application>(frontend_, createWindow, windowNames());
         frontend_.attach(*app_);

@@ -23,6 +23,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -458,6 +459,8 @@ bool hasOption(int argc, char **argv, const char *option)
 
 int main(int argc, char **argv)
 {
+    // The remembered save folder goes to a test location, never the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     commandLineCount = argc;
     commandLine = argv;
     const bool gui = hasOption(argc, argv, "--gui");

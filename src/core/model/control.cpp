@@ -41,6 +41,12 @@ void Control::setEnabled(bool enabled)
     notify(ControlProperty::Enabled);
 }
 
+void Control::addShownByClickOn(const QString &box)
+{
+    if (!shownByClickOn_.contains(box))
+        shownByClickOn_ << box;
+}
+
 void Control::setVisible(bool visible)
 {
     if (visible == visible_)

@@ -81,6 +81,12 @@ public:
     // Runs the click operation as a press does (buttons, menu items, combo picks).
     void press();
 
+    // The boxes of this window whose click may show the control. While one of them is on
+    // offer, the front end keeps the hidden control's place, so that nothing moves when it
+    // appears.
+    const QStringList &shownByClickOn() const { return shownByClickOn_; }
+    void addShownByClickOn(const QString &box);
+
     // Is the control visible together with every frame it sits in?
     bool isShownInLayout() const;
     // Is the control enabled together with every frame it sits in?
@@ -96,6 +102,7 @@ private:
     Placement placement_;
     QString toolTip_;
     QStringList items_;
+    QStringList shownByClickOn_;
     bool enabled_ = true;
     bool visible_ = true;
     CheckState state_ = CheckState::Unchecked;

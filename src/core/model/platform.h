@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/weaponcard.h"
+
 #include <QString>
 
 #include <optional>
@@ -16,11 +18,12 @@ struct MessageBox {
 };
 
 struct SaveRequest {
-    QString filter; // for example "Textdateien (*.txt)"
+    QString filter;             // for example "Textdateien (*.txt)"
+    QString suggestedName = {}; // the file name the dialog offers, without a folder
 };
 
-// What the core needs from the desktop: modal message boxes, the save-file dialog and the
-// end of the program. The front end shows real dialogs; tests record and answer them.
+// What the core needs from the desktop: modal message boxes, the save-file dialog, the
+// printer and the end of the program. The front end shows real dialogs; tests record and answer them.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -28,6 +31,11 @@ public:
     virtual void showMessage(const MessageBox &message) = 0;
     // The chosen file name, or nothing when the user cancelled.
     virtual std::optional<QString> askSaveFileName(const SaveRequest &request) = 0;
+    // The file has been written whole; a desktop confirms it to the user.
+    virtual void fileSaved(const QString & /*fileName*/) {}
+    // Asks for a printer and prints the card there; cancelling prints nothing. A platform
+    // without printers has nothing to print on.
+    virtual void printCard(const WeaponCard &card) { (void)card; }
     virtual void endProgram() = 0;
 };
 

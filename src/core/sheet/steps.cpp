@@ -60,6 +60,13 @@ void attachToggle(Window &page, const ToggleRow &row)
 {
     Control &box = page[row.box];
     box.setToolTip(row.toolTip);
+    for (const Steps *steps : {&row.whenChecked, &row.whenUnchecked}) {
+        for (const Step &step : *steps) {
+            Control *shown = step.target.contains('.') ? nullptr : page.find(step.target);
+            if (step.kind == Step::Kind::Show && shown != nullptr)
+                shown->addShownByClickOn(row.box);
+        }
+    }
     box.onClick([&page, &box, checked = row.whenChecked, unchecked = row.whenUnchecked] {
         if (box.isChecked())
             runSteps(page, checked);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace korvalde::gui {
@@ -43,6 +44,8 @@ void runAndConfirm(QMessageBox &box)
 
 std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName, bool *refused)
 {
+    // Only Qt's own dialog has widgets to answer through; a desktop's dialog has none.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (refused != nullptr)
         *refused = false;
     QTimer::singleShot(0, &dialog, [&dialog, fileName, refused] {
@@ -50,7 +53,13 @@ std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QSt
             dialog.reject();
             return;
         }
-        dialog.selectFile(*fileName);
+        // An empty answer is a name field the user emptied: it must never save under the
+        // name the dialog suggested.
+        auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (fileName->isEmpty() && nameField != nullptr)
+            nameField->clear();
+        else
+            dialog.selectFile(*fileName);
         // The overwrite question opens modally inside the accept; answer it once it is up.
         QTimer::singleShot(0, &dialog, confirmModalBox);
         pressAcceptButton(dialog);

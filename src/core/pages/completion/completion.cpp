@@ -2,6 +2,8 @@
 
 #include "pages/completion/layout.h"
 #include "pages/completion/savesheet.h"
+#include "pages/completion/weaponcard.h"
+#include "sheet/frames.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
 #include "wizard/chosenframe.h"
@@ -25,10 +27,12 @@ void startNewWeapon(Window &page)
     app.window(windows::startPage).setShown(true);
 }
 
-// The name is saved as one line of the sheet, so it never holds a line break.
+// The name is saved as one line of the sheet, so it never holds a line break, nor another
+// control character that a tool reading the sheet might take for one (the tab is text).
 void keepNameOnOneLine(Control &name)
 {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]+"));
+    static const QRegularExpression lineBreaks(
+        QStringLiteral("[\\x{0}-\\x{8}\\x{a}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]+"));
     QString oneLine = name.text();
     oneLine.replace(lineBreaks, QStringLiteral(" "));
     name.setText(oneLine);
@@ -56,7 +60,11 @@ std::unique_ptr<Window> createCompletionPage(Application &app)
     });
     page["dp"].onChange(updatePrice);
     page["waffenname"].onChange([&page] { keepNameOnOneLine(page["waffenname"]); });
-    page["cmdSave"].onClick([&page] { completion::saveWeaponSheet(page); });
+    // Like the page's own file dialog, the page remembers the file it saved to last.
+    page["cmdSave"].onClick(
+        [&page, lastChosen = QString()]() mutable { completion::saveWeaponSheet(page, lastChosen); });
+    // Printing reads the page; it changes nothing and writes no file.
+    page["cmdDrucken"].onClick([&page, &app] { app.platform().printCard(completion::weaponCard(page)); });
     page["Zurück"].onClick([&page, &app] {
         Window &previous = app.window(windowRow(page.name()).previous);
         navigation::placeAt(previous, page);

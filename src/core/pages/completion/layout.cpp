@@ -63,6 +63,7 @@ void layOut(Window &page)
     addRow(page, kFrame, {{"Text1", {ControlKind::TextArea, "Rahmen"}}});
     page.add("Zurück", ControlKind::Button, "&Zurück");
     page.add("cmdSave", ControlKind::Button, "&Speichern", {{}, true});
+    page.add("cmdDrucken", ControlKind::Button, "&Drucken…", {{}, true});
     page.add("Command1", ControlKind::Button, "&Neu", {{}, true});
     page.add("beenden", ControlKind::Button, "&Beenden", {{}, true});
 }

@@ -67,7 +67,9 @@ private:
 QByteArray toWindows1252(const QString &text)
 {
     Converter converter;
-    return converter.convert(text.toUtf8());
+    // Composed first: a letter typed with a combining mark has its place in the code page
+    // only as the one precomposed character.
+    return converter.convert(text.normalized(QString::NormalizationForm_C).toUtf8());
 }
 
 } // namespace korvalde

@@ -74,6 +74,9 @@ void layOut(Window &dialog)
     dialog.add("frei", ControlKind::TextArea, kNoMountFree).setVisible(false);
     dialog.add("ok", ControlKind::Button, "&OK");
     dialog.add("cancel", ControlKind::Button, "&Cancel", {{}, true});
+    // Taking a tick back offers the other mount again.
+    dialog["aufmontiert"].addShownByClickOn("unterlauf");
+    dialog["unterlauf"].addShownByClickOn("aufmontiert");
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+// The printed weapon card, printed to a PDF file through the real print path and read
+// back with poppler's pdftotext and pdfinfo.
+
+#include "pages/completion/weaponsheet.h"
+#include "programfixture.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace korvalde::test {
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished()) << qPrintable(program);
+    EXPECT_EQ(process.exitCode(), 0) << qPrintable(program + ": " + process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PrintCardTest : public ProgramFixture {
+protected:
+    // Checks every box the page offers, unchecking again whatever the rules refuse, so
+    // that the list of modifications grows long.
+    void checkWhatFits(const QString &window, const QString &forward)
+    {
+        const Window *page = app->find(window);
+        for (const auto &control : page->controls()) {
+            if (control->kind() != ControlKind::CheckBox || !control->isVisible() || !control->isEnabled() ||
+                control->isChecked() || !frontend.widget(window, control->name())->isVisible())
+                continue;
+            const qsizetype messagesBefore = messages.size();
+            click(window, control->name());
+            if (messages.size() > messagesBefore || !page->find(forward)->isEnabled()) {
+                messages.resize(messagesBefore);
+                if (control->isEnabled() && control->isVisible())
+                    click(window, control->name());
+            }
+        }
+    }
+};
+
+TEST_F(PrintCardTest, CardOnOnePageHoldsEveryValueOfTheSheetAndPrintingWritesNothingElse)
+{
+    chooseFrame(9);
+    goForward();
+    for (const auto &[window, forward] :
+         {std::pair{"Form2", "Weiter1"}, {"Form3", "Command2"}, {"Form4", "Command2"}}) {
+        checkWhatFits(window, forward);
+        ASSERT_TRUE(app->find(window)->find(forward)->isEnabled()) << window;
+        goForward();
+    }
+    goForward();
+    ASSERT_EQ(frontPage(), "Form5");
+    const Window &completion = *app->find("Form5");
+    const QStringList sheet = weaponSheetLines(completion);
+    ASSERT_GE(completion["Text1"].text().count(','), 12) << "a long list";
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("karte.pdf");
+    frontend.setPrintRunner([&pdf](QPrintDialog &dialog) {
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(pdf);
+        return true;
+    });
+    click("Form5", "cmdDrucken");
+
+    EXPECT_EQ(weaponSheetLines(completion), sheet);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"karte.pdf"});
+    EXPECT_TRUE(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    // Compatibility form: the PDF keeps the font's ligatures ("ﬀ") as characters.
+    const QString card = run("pdftotext", {pdf, "-"}).normalized(QString::NormalizationForm_KC).simplified();
+    for (const QString &line : sheet) {
+        const QString value = line.mid(line.indexOf(':') + 1);
+        const QStringList parts = line.startsWith("Modifikationen")
+                                      ? value.split(", ", Qt::SkipEmptyParts)
+                                      : value.split(QRegularExpression("\\s+/\\s+|\\s+"), Qt::SkipEmptyParts);
+        for (const QString &part : parts)
+            EXPECT_TRUE(card.contains(part.simplified())) << qPrintable(part) << " missing from\n" << qPrintable(card);
+    }
+    EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join('\n'));
+}
+
+} // namespace
+
+} // namespace korvalde::test

@@ -1,0 +1,80 @@
+// What the save dialog offers, and the name a sheet can always hold.
+
+#include "app/windowfactory.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace korvalde {
+namespace {
+
+class SuggestionRecordingPlatform : public Platform {
+public:
+    void showMessage(const MessageBox &) override {}
+    std::optional<QString> askSaveFileName(const SaveRequest &request) override
+    {
+        suggestions << request.suggestedName;
+        return answer;
+    }
+    void endProgram() override {}
+
+    QStringList suggestions;
+    std::optional<QString> answer;
+};
+
+class CompletionSaveName : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app = startKorvalde(platform);
+        page = &app->window("Form5");
+    }
+
+    void save(const QString &name, const std::optional<QString> &answer)
+    {
+        (*page)["waffenname"].setText(name);
+        platform.answer = answer;
+        app->runUserAction([this] { (*page)["cmdSave"].press(); });
+    }
+
+    QTemporaryDir folder;
+    SuggestionRecordingPlatform platform;
+    std::unique_ptr<Application> app;
+    Window *page = nullptr;
+};
+
+TEST_F(CompletionSaveName, FirstSaveOffersTheWeaponsNameLaterSavesTheFileChosenLast)
+{
+    save(" Donner: <Büchse>/\"1\"?* ", std::nullopt);
+    save("Donner", folder.filePath("erste.txt"));
+    save("Anders", std::nullopt);
+    save(".", std::nullopt);
+    EXPECT_EQ(platform.suggestions,
+              (QStringList{"Donner_ _Büchse___1___.txt", "Donner.txt", "erste.txt", "erste.txt"}));
+
+    // A fresh page starts over from the weapon's name.
+    app->runUserAction([this] { (*page)["Command1"].press(); });
+    page = &app->window("Form5");
+    save(".", std::nullopt);
+    EXPECT_EQ(platform.suggestions.constLast(), "Waffe.txt");
+}
+
+TEST_F(CompletionSaveName, ControlCharactersBecomeBlanksAndTheSheetKeepsItsLines)
+{
+    const QString target = folder.filePath("waffe.txt");
+    save(QStringLiteral("A\vB\fC\x1b"
+                        "D\x7f"
+                        "E\u0085F\tG"),
+         target);
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_TRUE(bytes.startsWith("Name:      A B C D E F\tG\r\n")) << bytes.left(40).constData();
+    EXPECT_EQ(bytes.count('\n'), 18);
+    EXPECT_EQ(bytes.count('\r'), 18);
+}
+
+} // namespace
+} // namespace korvalde
