@@ -1,9 +1,7 @@
 #include "frontend.h"
 
-#include "afterfirstpaint.h"
 #include "cardprinter.h"
 #include "savefolder.h"
-#include "wizard/windows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -185,10 +183,6 @@ void Frontend::windowDiscarded(Window &window)
         shell->deleteLater();
     }
     windows_.erase(found);
-    if (window.name() == windows::completion && saveDialog_ != nullptr) {
-        saveDialog_->deleteLater();
-        saveDialog_ = nullptr;
-    }
     if (frontPage_ == &window) {
         frontPage_ = nullptr;
         updateMainWindow();
@@ -238,9 +232,6 @@ void Frontend::updateMainWindow()
     if (mainWindow_->pages().currentWidget() != page) {
         shown.view->keepPlacesWhileInFront();
         bringToFront(*page);
-        // Made while the user reads the page, so that saving only opens it.
-        if (frontPage_->name() == windows::completion && saveDialog_ == nullptr)
-            afterFirstPaint(*page, [this] { saveDialog(); });
     }
     mainWindow_->setWindowTitle(frontPage_->title());
     if (!mainWindow_->isVisible())
@@ -354,23 +345,12 @@ void Frontend::showMessage(const MessageBox &message)
     });
 }
 
-QFileDialog &Frontend::saveDialog()
-{
-    if (saveDialog_ == nullptr) {
-        // The desktop's own dialog where it offers one; Qt's dialog otherwise. It goes with
-        // the completion page (see windowDiscarded).
-        saveDialog_ = new QFileDialog(mainWindow_.get());
-        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setFileMode(QFileDialog::AnyFile);
-    }
-    return *saveDialog_;
-}
-
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
-    // The kept dialog still holds the last opening's answer: name, folder and filter are
-    // set anew each time.
-    QFileDialog &dialog = saveDialog();
+    // The desktop's own dialog where it offers one; Qt's dialog otherwise.
+    QFileDialog dialog(mainWindow_.get());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(request.filter);
     dialog.setDirectory(saveFolder());
     if (!request.suggestedName.isEmpty())

@@ -93,7 +93,6 @@ private:
     void showWindow(const Window &window);
     // Puts the shown page in front, titles the main window and hides it when no page shows.
     void updateMainWindow();
-    QFileDialog &saveDialog();
     void bringToFront(QWidget &page);
     const Shown *shownOf(const QString &window) const;
     void runModal(const std::function<void()> &modal);
@@ -107,8 +106,6 @@ private:
     // Held during a user action on the widgets; let go before a modal dialog runs.
     std::optional<LayoutBatch> layoutBatch_;
     MessageRunner runMessage_;
-    // The completion page's save dialog, made once the page is painted, gone with the page.
-    QPointer<QFileDialog> saveDialog_;
     SaveRunner runSave_;
     PrintRunner runPrint_;
     std::function<void()> endProgram_;
