@@ -2,7 +2,8 @@
 
 Every figure is the median of repeated runs on this machine, taken in one go:
 start-up to the first painted page and peak memory against a bare Qt Widgets program
-(both timed by the same probe plugin), the scenario suite in both modes, and the slowest
+and against one that shows a label
+(all timed by the same probe plugin), the scenario suite in both modes, and the slowest
 single user action in the core and through the widgets.
 """
 
@@ -73,38 +74,39 @@ def startup_and_memory(build, display, repeat, runtime_dir):
                QT_PLUGIN_PATH=str(build / "plugins"), QT_QPA_GENERIC_PLUGINS="firstpaintprobe")
     env.pop("FIRSTPAINTPROBE_CLICKS", None)
     walk = dict(env, FIRSTPAINTPROBE_CLICKS=EVERY_PAGE)
-    korvalde, bare = [str(build / "korvalde")], [str(build / "bare-qt")]
-    for _ in range(2):  # warm the file cache and the font cache for both
-        run_measured(bare, env)
-        run_measured(korvalde, env)
-    # Interleaved, so that load from elsewhere falls on both alike.
-    starts = {"bare": [], "korvalde": []}
-    own_starts = {"bare": [], "korvalde": []}
-    memory = {"bare": [], "korvalde_start": [], "korvalde_every_page": []}
+    programs = {"bare": [str(build / "bare-qt")], "label": [str(build / "label-qt")],
+                "korvalde": [str(build / "korvalde")]}
+    for _ in range(2):  # warm the file cache and the font cache for all three
+        for command in programs.values():
+            run_measured(command, env)
+    # Interleaved, so that load from elsewhere falls on all alike.
+    starts = {name: [] for name in programs}
+    own_starts = {name: [] for name in programs}
+    memory = {name: [] for name in programs}
+    memory["korvalde_every_page"] = []
     for _ in range(repeat):
-        milliseconds, kilobytes, details = run_measured(bare, env)
-        starts["bare"].append(milliseconds)
-        own_starts["bare"].append(details["own_start_ms"])
-        memory["bare"].append(kilobytes)
-        milliseconds, kilobytes, details = run_measured(korvalde, env)
-        starts["korvalde"].append(milliseconds)
-        own_starts["korvalde"].append(details["own_start_ms"])
-        memory["korvalde_start"].append(kilobytes)
-        _, kilobytes, walked = run_measured(korvalde, walk)
+        for name, command in programs.items():
+            milliseconds, kilobytes, details = run_measured(command, env)
+            starts[name].append(milliseconds)
+            own_starts[name].append(details["own_start_ms"])
+            memory[name].append(kilobytes)
+        _, kilobytes, walked = run_measured(programs["korvalde"], walk)
         memory["korvalde_every_page"].append(kilobytes)
-    bare_ms, korvalde_ms = statistics.median(starts["bare"]), statistics.median(starts["korvalde"])
-    figure("startup_bare_ms", f"{bare_ms:.1f}")
-    figure("startup_korvalde_ms", f"{korvalde_ms:.1f}")
-    figure("startup_ratio", f"{korvalde_ms / bare_ms:.2f}")
+    start_ms = {name: statistics.median(times) for name, times in starts.items()}
+    for name in programs:
+        figure(f"startup_{name}_ms", f"{start_ms[name]:.1f}")
+    figure("startup_ratio", f"{start_ms['korvalde'] / start_ms['bare']:.2f}")
+    figure("startup_label_ratio", f"{start_ms['korvalde'] / start_ms['label']:.2f}")
     # Of which from the making of the QApplication to the first paint (the rest is loading).
-    figure("startup_bare_after_qapplication_ms", f"{statistics.median(own_starts['bare']):.1f}")
-    figure("startup_korvalde_after_qapplication_ms", f"{statistics.median(own_starts['korvalde']):.1f}")
-    bare_kb = statistics.median(memory["bare"])
-    every_page_kb = statistics.median(memory["korvalde_every_page"])
-    figure("memory_bare_kb", f"{bare_kb:.0f}")
-    figure("memory_korvalde_start_kb", f"{statistics.median(memory['korvalde_start']):.0f}")
-    figure("memory_korvalde_every_page_kb", f"{every_page_kb:.0f}")
-    figure("memory_ratio", f"{every_page_kb / bare_kb:.2f}")
+    for name in programs:
+        figure(f"startup_{name}_after_qapplication_ms", f"{statistics.median(own_starts[name]):.1f}")
+    memory_kb = {name: statistics.median(sizes) for name, sizes in memory.items()}
+    figure("memory_bare_kb", f"{memory_kb['bare']:.0f}")
+    figure("memory_label_kb", f"{memory_kb['label']:.0f}")
+    figure("memory_korvalde_start_kb", f"{memory_kb['korvalde']:.0f}")
+    figure("memory_korvalde_every_page_kb", f"{memory_kb['korvalde_every_page']:.0f}")
+    figure("memory_ratio", f"{memory_kb['korvalde_every_page'] / memory_kb['bare']:.2f}")
+    figure("memory_label_ratio", f"{memory_kb['korvalde_every_page'] / memory_kb['label']:.2f}")
     # Pages are built when first shown: few widgets at the start, many after the walk.
     figure("korvalde_widgets_at_start", walked["widgets_at_first_paint"])
     figure("korvalde_widgets_after_every_page", walked["widgets_at_end"])

@@ -51,6 +51,7 @@ public:
     QStringList takeMessages() override { return driver_->takeMessages(); }
     bool hasEnded() const override { return driver_->hasEnded(); }
     QString openModalWindow() const override { return driver_->openModalWindow(); }
+    QString takeScreenshot(const QString &path) override { return driver_->takeScreenshot(path); }
 
 private:
     QString timed(const std::function<QString()> &action);

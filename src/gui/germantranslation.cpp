@@ -6,12 +6,16 @@
 
 namespace korvalde::gui {
 
+void useGermanNumbers()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
 void installGermanTranslation(QCoreApplication &application)
 {
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QLocale::setDefault(german);
+    useGermanNumbers();
     auto *translator = new QTranslator(&application);
-    if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else

@@ -4,8 +4,10 @@
 
 namespace korvalde::gui {
 
-// The program speaks German whatever the machine's locale: Qt's own texts (dialog
-// buttons, the file dialog) and the number format.
+// The program speaks German whatever the machine's locale: the number format of every
+// widget made from now on...
+void useGermanNumbers();
+// ...and Qt's own texts (dialog buttons, the file dialog); sets the numbers too.
 void installGermanTranslation(QCoreApplication &application);
 
 } // namespace korvalde::gui

@@ -1,3 +1,4 @@
+#include "afterfirstpaint.h"
 #include "app/windowfactory.h"
 #include "appicon.h"
 #include "commandline.h"
@@ -7,7 +8,6 @@
 #include "wizard/windows.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 #include <optional>
@@ -41,16 +41,20 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Korvalde"));
     // The desktop file name lets the desktop match the windows to the installed entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvalde.Korvalde"));
-    QApplication::setWindowIcon(gui::applicationIcon());
-    gui::installGermanTranslation(application);
+    gui::useGermanNumbers();
 
     gui::Frontend frontend;
     Application app(frontend, createWindow, windowNames());
     frontend.attach(app);
     app.start(windows::startPage);
-    if (!commandLine.sheet.isEmpty()) {
-        // Once the start page is on screen, so a message about the file stands over it.
-        QTimer::singleShot(0, &application, [&frontend, sheet = commandLine.sheet] { frontend.openSheet(sheet); });
-    }
+    // Neither the icon nor Qt's own German texts are needed to see the start page: both
+    // come once it is on screen, before a sheet named on the command line is opened, so
+    // that a message about the file stands over the page in German.
+    gui::afterFirstPaint(frontend.mainWindow(), [&application, &frontend, sheet = commandLine.sheet] {
+        QApplication::setWindowIcon(gui::applicationIcon());
+        gui::installGermanTranslation(application);
+        if (!sheet.isEmpty())
+            frontend.openSheet(sheet);
+    });
     return QApplication::exec();
 }

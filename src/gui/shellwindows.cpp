@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -57,6 +58,21 @@ void DialogWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowTitleChange)
         setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtonsWidth);
     QDialog::changeEvent(event);
+}
+
+void DialogWindow::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // A closed dialog keeps its widgets for the next opening, but gives back its window
+    // and the picture of it; showing it again makes both anew. Not here, in the middle
+    // of its own hiding: once the event loop has it back.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+                destroy();
+        },
+        Qt::QueuedConnection);
 }
 
 void DialogWindow::reject()

@@ -39,6 +39,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     static constexpr int kTitleBarButtonsWidth = 160;

@@ -1,10 +1,12 @@
 // korvalde-scenario: runs scenario files against the core or, with --gui, the real widgets.
 // Each scenario runs in a process of its own, so that a crash or a hang fails only that
-// scenario and the run goes on with the next one.
+// scenario and the run goes on with the next one; the process is a fork of the prepared
+// tool, so that no scenario pays for loading and starting Qt.
 
 #include "appicon.h"
 #include "driver.h"
 #include "filenames.h"
+#include "forkedchild.h"
 #include "germantranslation.h"
 #include "messages.h"
 #include "runner.h"
@@ -18,30 +20,38 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <variant>
 
+#include <poll.h>
+
 namespace {
 
 using namespace korvalde::scenario;
 
+// The command line, for an application made later in a child; Qt keeps the count by
+// reference.
+int commandLineCount = 0;
+char **commandLine = nullptr;
+
 constexpr int kBadArguments = 2;
 // A scenario that shows no progress (no next line begun) for this long hangs.
 constexpr int kScenarioSeconds = 10;
-const char *const kRunOne = "run-one";
 const char *const kUsage = "korvalde-scenario [--gui] [--out DIR] FILE_OR_FOLDER...";
 
 struct Options {
     bool gui = false;
-    bool runOne = false;
     QString outDir;
     QString screenshot; // --screenshot PNG: a picture after the one scenario
     QStringList paths;
@@ -77,9 +87,7 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
         QStringLiteral("With --gui and one scenario: runs it, then saves the main window to PNG and each open\n"
                        "dialog beside it (PNG with -DIALOG before the suffix), for the documentation."),
         QStringLiteral("PNG"));
-    QCommandLineOption runOne(kRunOne, QStringLiteral("Runs one scenario in this process (internal)."));
-    runOne.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, gui, out, screenshot, runOne});
+    parser.addOptions({help, gui, out, screenshot});
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("FILE_OR_FOLDER..."));
     if (!parser.parse(arguments)) {
@@ -93,7 +101,6 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     }
     Options options;
     options.gui = parser.isSet(gui);
-    options.runOne = parser.isSet(runOne);
     options.outDir = parser.value(out);
     options.screenshot = parser.value(screenshot);
     options.paths = parser.positionalArguments();
@@ -107,10 +114,6 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     }
     if (options.paths.isEmpty()) {
         badArguments(QStringLiteral("no scenario file or folder given"));
-        return kBadArguments;
-    }
-    if (options.runOne && options.paths.size() != 1) {
-        badArguments(QStringLiteral("--run-one takes one scenario"));
         return kBadArguments;
     }
     return options;
@@ -156,7 +159,8 @@ std::optional<std::vector<ScenarioFile>> scenarioFiles(const QStringList &paths)
     return files;
 }
 
-// Child side: runs one scenario and reports "@LINE" as each command begins, then the result.
+// In the forked child: runs one scenario and reports "@LINE" as each command begins, then
+// the result.
 int runOne(const Options &options)
 {
     auto fail = [](int line, const QString &message) {
@@ -179,6 +183,9 @@ int runOne(const Options &options)
     }
     if (!QDir().mkpath(outDir) || !QFileInfo(outDir).isDir())
         return fail(1, QStringLiteral("cannot make the output folder %1").arg(shownValue(outDir)));
+    std::unique_ptr<QApplication> ownApplication;
+    if (options.gui && QCoreApplication::instance() == nullptr)
+        ownApplication = std::make_unique<QApplication>(commandLineCount, commandLine);
     std::unique_ptr<Driver> driver = options.gui ? makeGuiDriver() : makeCoreDriver();
     if (!driver)
         return fail(1, QStringLiteral("the widget front end is not built in"));
@@ -228,7 +235,7 @@ int takePictures(const Options &options, QApplication &application)
 struct Child {
     ScenarioFile file;
     QString outDir; // empty: a temporary folder of its own
-    std::unique_ptr<QProcess> process;
+    std::unique_ptr<ForkedChild> process;
     QByteArray output;
     QElapsedTimer sinceProgress; // restarted with every line the child begins
     QString failure;             // "FILE:LINE: message", empty while passing
@@ -237,7 +244,7 @@ struct Child {
 };
 
 // The child's verdict; for a crash or a hang, the last line it began.
-QString verdict(const Child &child, bool timedOut)
+QString verdict(const Child &child, bool timedOut, bool returned)
 {
     const QString file = shownLine(child.file.path);
     const QStringList lines = QString::fromUtf8(child.output).split('\n', Qt::SkipEmptyParts);
@@ -245,7 +252,7 @@ QString verdict(const Child &child, bool timedOut)
     for (const QString &line : lines) {
         if (line.startsWith('@'))
             lastLine = line.mid(1);
-        else if (line == "PASS" && !timedOut && child.process->exitStatus() == QProcess::NormalExit)
+        else if (line == "PASS" && !timedOut && returned)
             return {};
         else if (line.startsWith("FAIL ")) {
             const QString rest = line.mid(5);
@@ -285,6 +292,23 @@ void emptyFolder(const QString &folder, const QStringList &spared)
             emptyFolder(path, spared);
         }
     }
+}
+
+// Waits until a running child writes or ends, or until the first of them would hang.
+void waitForOutput(const std::vector<Child> &children, const std::vector<size_t> &running)
+{
+    std::vector<pollfd> outputs;
+    qint64 wait = kScenarioSeconds * 1000;
+    for (const size_t index : running) {
+        const Child &child = children[index];
+        wait = std::min(wait, kScenarioSeconds * 1000 - child.sinceProgress.elapsed() + 1);
+        if (const int descriptor = child.process->outputDescriptor(); descriptor >= 0)
+            outputs.push_back({descriptor, POLLIN, 0});
+        else
+            wait = std::min<qint64>(wait, 1); // output ended: about to be collected
+    }
+    if (!running.empty())
+        ::poll(outputs.data(), outputs.size(), int(std::max<qint64>(wait, 0)));
 }
 
 int runAll(const Options &options, const std::vector<ScenarioFile> &files)
@@ -344,39 +368,44 @@ int runAll(const Options &options, const std::vector<ScenarioFile> &files)
                 }
                 emptyFolder(child.outDir, spared);
             }
-            child.process = std::make_unique<QProcess>();
-            child.process->setProcessChannelMode(QProcess::SeparateChannels);
-            child.process->setStandardErrorFile(QProcess::nullDevice());
-            QStringList arguments = {QStringLiteral("--") + kRunOne};
-            if (options.gui)
-                arguments << "--gui";
-            if (!child.outDir.isEmpty())
-                arguments << "--out" << child.outDir;
-            arguments << "--" << child.file.path;
-            child.process->start(QCoreApplication::applicationFilePath(), arguments);
+            Options one = options;
+            one.outDir = child.outDir;
+            one.paths = {child.file.path};
+            std::vector<int> siblings;
+            for (const Child &other : children) {
+                if (other.process && other.process->outputDescriptor() >= 0)
+                    siblings.push_back(other.process->outputDescriptor());
+            }
+            child.process = std::make_unique<ForkedChild>();
+            if (!child.process->start([&one] { return runOne(one); }, siblings)) {
+                child.failure = QStringLiteral("%1:1: cannot start: %2")
+                                    .arg(shownLine(child.file.path), QString::fromLocal8Bit(std::strerror(errno)));
+                child.done = true;
+                ++next;
+                continue;
+            }
             child.sinceProgress.start();
             child.running = true;
             running.push_back(next++);
         }
+        waitForOutput(children, running);
         for (auto it = running.begin(); it != running.end();) {
             Child &child = children[*it];
-            const bool finished = child.process->waitForFinished(10);
-            const QByteArray output = child.process->readAllStandardOutput();
-            if (!output.isEmpty()) {
-                child.output += output;
+            if (child.process->readOutput(child.output) > 0)
                 child.sinceProgress.restart();
-            }
-            const bool timedOut = !finished && child.sinceProgress.elapsed() > kScenarioSeconds * 1000;
-            if (!finished && !timedOut) {
+            std::optional<bool> returned;
+            if (child.process->outputDescriptor() < 0)
+                returned = child.process->reap();
+            const bool timedOut = !returned && child.sinceProgress.elapsed() > kScenarioSeconds * 1000;
+            if (!returned && !timedOut) {
                 ++it;
                 continue;
             }
             if (timedOut) {
                 child.process->kill();
-                child.process->waitForFinished();
-                child.output += child.process->readAllStandardOutput();
+                child.process->readOutput(child.output);
             }
-            child.failure = verdict(child, timedOut);
+            child.failure = verdict(child, timedOut, returned.value_or(false));
             child.running = false;
             child.done = true;
             it = running.erase(it);
@@ -402,6 +431,18 @@ bool prepareOutRoot(const QString &outDir)
     return true;
 }
 
+// Loads once, before the first child is forked, what each child's first window would
+// otherwise load again: fontconfig's configuration and font list, the style, the shaping
+// of text. Nothing here makes a window or starts a thread.
+void prepareWidgets()
+{
+    QFontDatabase::families();
+    QLineEdit field(QStringLiteral("Korvalde"));
+    field.ensurePolished();
+    (void)field.sizeHint();
+    (void)QFontMetrics(field.font()).horizontalAdvance(field.text());
+}
+
 } // namespace
 
 // Is the option given before the end of the options ("--")? Only to choose the kind of
@@ -420,28 +461,30 @@ int main(int argc, char **argv)
 {
     // The remembered save folder goes to a test location, never the user's settings.
     QStandardPaths::setTestModeEnabled(true);
-    // A scenario run through the widgets needs a widget application; everything else none.
+    commandLineCount = argc;
+    commandLine = argv;
+    const bool gui = hasOption(argc, argv, "--gui");
+    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The application is made here, once: each scenario's child is forked from this
+    // prepared process. A widget application only on the offscreen platform, which starts
+    // no thread and opens no connection that a child would share; on any other each child
+    // makes its own.
     std::unique_ptr<QCoreApplication> application;
-    if ((hasOption(argc, argv, "--run-one") || hasOption(argc, argv, "--screenshot")) &&
-        hasOption(argc, argv, "--gui")) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    const std::variant<Options, int> parsed = parseArguments(QCoreApplication::arguments());
+    if (!gui)
+        application = std::make_unique<QCoreApplication>(commandLineCount, commandLine);
+    else if (qgetenv("QT_QPA_PLATFORM") == "offscreen" || hasOption(argc, argv, "--screenshot"))
+        application = std::make_unique<QApplication>(commandLineCount, commandLine);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::variant<Options, int> parsed = parseArguments(arguments);
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Options &options = std::get<Options>(parsed);
     if (!options.screenshot.isEmpty()) {
         auto *widgets = qobject_cast<QApplication *>(application.get());
         return widgets == nullptr ? kBadArguments : takePictures(options, *widgets);
-    }
-    if (options.runOne) {
-        if (options.gui != (qobject_cast<QApplication *>(application.get()) != nullptr))
-            return kBadArguments;
-        return runOne(options);
     }
     const std::optional<std::vector<ScenarioFile>> files = scenarioFiles(options.paths);
     if (!files)
@@ -452,5 +495,7 @@ int main(int argc, char **argv)
     }
     if (!options.outDir.isEmpty() && !prepareOutRoot(options.outDir))
         return kBadArguments;
+    if (application != nullptr && options.gui)
+        prepareWidgets();
     return runAll(options, *files);
 }
