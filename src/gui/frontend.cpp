@@ -357,16 +357,7 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     dialog.setDirectory(saveFolder());
     if (!request.suggestedName.isEmpty())
         dialog.selectFile(QDir(saveFolder()).filePath(request.suggestedName));
-    std::optional<QString> chosen;
-    runModal([&] {
-        if (runSave_) {
-            chosen = runSave_(dialog);
-        } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-            chosen = dialog.selectedFiles().constFirst();
-        }
-    });
-    if (chosen && chosen->isEmpty())
-        chosen.reset();
+    const std::optional<QString> chosen = runFileDialog(dialog, runSave_);
     if (chosen)
         rememberSaveFolder(*chosen);
     return chosen;
@@ -380,13 +371,17 @@ std::optional<QString> Frontend::askOpenFileName(const OpenRequest &request)
     dialog.setNameFilters(request.filters);
     // Sheets are opened from where they are saved.
     dialog.setDirectory(saveFolder());
+    return runFileDialog(dialog, runOpen_);
+}
+
+std::optional<QString> Frontend::runFileDialog(QFileDialog &dialog, const SaveRunner &runner)
+{
     std::optional<QString> chosen;
     runModal([&] {
-        if (runOpen_) {
-            chosen = runOpen_(dialog);
-        } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        if (runner)
+            chosen = runner(dialog);
+        else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
-        }
     });
     if (chosen && chosen->isEmpty())
         chosen.reset();

@@ -98,6 +98,8 @@ private:
     void updateMainWindow();
     void bringToFront(QWidget &page);
     const Shown *shownOf(const QString &window) const;
+    // Runs a file dialog (or its test runner); the chosen file, or nothing when cancelled.
+    std::optional<QString> runFileDialog(QFileDialog &dialog, const SaveRunner &runner);
     void runModal(const std::function<void()> &modal);
 
     static constexpr int kSavedNoticeMilliseconds = 5000;
