@@ -4,6 +4,7 @@
 #include "pages/page4/page4.h"
 #include "pages/page5/page5.h"
 #include "pages/start/startpage.h"
+#include "reopen/opensheet.h"
 #include "wizard/windows.h"
 
 namespace korvalde {
@@ -19,13 +20,26 @@ WindowRow mountDialog(const QString &name)
             .next = {}};
 }
 
+// The start page's "Öffnen…" rebuilds a design through every page, so it is wired here,
+// where the program is assembled, not in the start page, which knows no other page.
+std::unique_ptr<Window> createStartPageThatOpensSheets(Application &app)
+{
+    std::unique_ptr<Window> page = createStartPage(app);
+    (*page)["mnuOeffnen"].onClick([&app] { reopen::askAndOpenSheet(app); });
+    return page;
+}
+
 } // namespace
 
 const std::vector<WindowRow> &windowTable()
 {
     using namespace windows;
     static const std::vector<WindowRow> table = {
-        {.name = startPage, .kind = WindowKind::Page, .create = createStartPage, .previous = {}, .next = page2},
+        {.name = startPage,
+         .kind = WindowKind::Page,
+         .create = createStartPageThatOpensSheets,
+         .previous = {},
+         .next = page2},
         {.name = page2,
          .kind = WindowKind::Page,
          .create = createPage2,

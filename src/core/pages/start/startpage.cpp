@@ -1,6 +1,5 @@
 #include "pages/start/startpage.h"
 
-#include "reopen/opensheet.h"
 #include "sheet/frames.h"
 #include "sheet/sheet.h"
 #include "wizard/navigation.h"
@@ -61,7 +60,6 @@ std::unique_ptr<Window> createStartPage(Application &app)
         });
     }
     page["Command1"].onClick([&page] { goForward(page); });
-    page["mnuOeffnen"].onClick([&app] { reopen::askAndOpenSheet(app); });
     page["info"].onClick([&app] {
         app.showMessage({kInfoText, QStringLiteral("Veltrano"), MessageIcon::Information, {}});
     });
