@@ -1,3 +1,5 @@
+#include "privatesettings.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -9,6 +11,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The remembered save folder goes to a test location, not the user's settings.
     QStandardPaths::setTestModeEnabled(true);
+    const korvalde::gui::PrivateSettings settings;
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -2,6 +2,7 @@
 // checked after each action. A broken rule prints its seed and the shortest sequence.
 // With --gui the actions go through the real widgets, which must mirror the core.
 #include "guiexecutor.h"
+#include "privatesettings.h"
 #include "walk.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char **argv)
     const bool gui = wantsWidgets(argc, argv);
     // The remembered save folder goes to a test location, not the user's settings.
     QStandardPaths::setTestModeEnabled(true);
+    const korvalde::gui::PrivateSettings settings;
     if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application =
