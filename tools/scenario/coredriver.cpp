@@ -67,23 +67,24 @@ public:
     QString save(const std::optional<QString> &path) override
     {
         platform_.saveAnswer = path;
-        platform_.refusal.clear();
-        const QString why = app_->userClick("Form5", "cmdSave");
-        if (!why.isEmpty())
-            return why;
-        return platform_.refusal.isEmpty() ? QString()
-                                           : QStringLiteral("the save dialog refuses it: ") + platform_.refusal;
+        return pressForFileDialog("Form5", "cmdSave", QStringLiteral("save"));
     }
 
     QString open(const std::optional<QString> &path) override
     {
         platform_.openAnswer = path;
+        return pressForFileDialog("Form1", "mnuOeffnen", QStringLiteral("open"));
+    }
+
+    // Presses what opens a file dialog, whose answer is already set; a name the dialog
+    // refuses fails the action with the dialog's reason.
+    QString pressForFileDialog(const QString &window, const QString &control, const QString &dialog)
+    {
         platform_.refusal.clear();
-        const QString why = app_->userClick("Form1", "mnuOeffnen");
-        if (!why.isEmpty())
+        const QString why = app_->userClick(window, control);
+        if (!why.isEmpty() || platform_.refusal.isEmpty())
             return why;
-        return platform_.refusal.isEmpty() ? QString()
-                                           : QStringLiteral("the open dialog refuses it: ") + platform_.refusal;
+        return QStringLiteral("the %1 dialog refuses it: %2").arg(dialog, platform_.refusal);
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }

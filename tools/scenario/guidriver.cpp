@@ -112,28 +112,15 @@ public:
     QString save(const std::optional<QString> &path) override
     {
         saveAnswer_ = path;
-        saveRefused_ = false;
-        const QString why = click(QStringLiteral("Form5"), QStringLiteral("cmdSave"));
-        if (!why.isEmpty() || !saveRefused_)
-            return why;
-        // The dialog stayed open on the name; it was cancelled. Say why it did not take it.
-        QString refusal = path ? saveDialogRefusal(*path) : QString();
-        if (refusal.isEmpty())
-            refusal = QStringLiteral("it stays open on the name");
-        return QStringLiteral("the save dialog refuses it: ") + refusal;
+        return pressForFileDialog(QStringLiteral("Form5"), QStringLiteral("cmdSave"), saveRefused_, path,
+                                  saveDialogRefusal, QStringLiteral("save"));
     }
 
     QString open(const std::optional<QString> &path) override
     {
         openAnswer_ = path;
-        openRefused_ = false;
-        const QString why = click(QStringLiteral("Form1"), QStringLiteral("mnuOeffnen"));
-        if (!why.isEmpty() || !openRefused_)
-            return why;
-        QString refusal = path ? openDialogRefusal(*path) : QString();
-        if (refusal.isEmpty())
-            refusal = QStringLiteral("it stays open on the name");
-        return QStringLiteral("the open dialog refuses it: ") + refusal;
+        return pressForFileDialog(QStringLiteral("Form1"), QStringLiteral("mnuOeffnen"), openRefused_, path,
+                                  openDialogRefusal, QStringLiteral("open"));
     }
 
     bool isKnownWindow(const QString &window) const override { return app_->isKnownWindow(window); }
@@ -177,6 +164,22 @@ public:
     QString takeScreenshot(const QString &path) override { return scenario::takeScreenshot(frontend_, path); }
 
 private:
+    // Presses what opens a file dialog, whose answer is already set. A dialog that stayed
+    // open on the name was cancelled by its answerer: say why it did not take the name.
+    QString pressForFileDialog(const QString &window, const QString &control, bool &refused,
+                               const std::optional<QString> &path, QString (*refusalOf)(const QString &),
+                               const QString &dialog)
+    {
+        refused = false;
+        const QString why = click(window, control);
+        if (!why.isEmpty() || !refused)
+            return why;
+        QString refusal = path ? refusalOf(*path) : QString();
+        if (refusal.isEmpty())
+            refusal = QStringLiteral("it stays open on the name");
+        return QStringLiteral("the %1 dialog refuses it: %2").arg(dialog, refusal);
+    }
+
     // The control's widget when the user can reach it and it is of the wanted kind;
     // otherwise null, with the reason in `why`.
     template <typename WidgetType>
