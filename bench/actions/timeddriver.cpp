@@ -72,4 +72,9 @@ QString TimedDriver::save(const std::optional<QString> &path)
     return timed([&] { return driver_->save(path); });
 }
 
+QString TimedDriver::open(const std::optional<QString> &path)
+{
+    return timed([&] { return driver_->open(path); });
+}
+
 } // namespace korvalde::bench

@@ -33,6 +33,7 @@ public:
     QString type(const QString &window, const QString &control, const QString &text) override;
     QString close(const QString &window) override;
     QString save(const std::optional<QString> &path) override;
+    QString open(const std::optional<QString> &path) override;
 
     bool isKnownWindow(const QString &window) const override { return driver_->isKnownWindow(window); }
     bool isLoaded(const QString &window) const override { return driver_->isLoaded(window); }

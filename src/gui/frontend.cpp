@@ -37,6 +37,16 @@ void warnIfRefused(const QString &why)
         qWarning("user action refused: %s", qUtf8Printable(why));
 }
 
+// What a page opens besides its mount dialogs, built ahead while the user looks at it.
+ReadyDialogs::Needs dialogsOpenedBy(const QString &page)
+{
+    if (page == windows::startPage)
+        return {.open = true};
+    if (page == windows::completion)
+        return {.save = true, .print = true};
+    return {};
+}
+
 } // namespace
 
 Frontend::Frontend() : mainWindow_(std::make_unique<MainWindow>())
@@ -170,7 +180,10 @@ void Frontend::windowCreated(Window &window)
     // A page keeps its own title too, though only the main window shows it.
     shell->setWindowTitle(window.title());
     shell->setEnabled(window.isEnabled());
-    windows_[&window] = Shown{std::move(view), shell};
+    std::unique_ptr<ReadyDialogs> dialogs;
+    if (window.kind() == WindowKind::Page)
+        dialogs = std::make_unique<ReadyDialogs>(*mainWindow_, dialogsOpenedBy(window.name()));
+    windows_[&window] = Shown{std::move(view), shell, std::move(dialogs)};
 }
 
 void Frontend::windowDiscarded(Window &window)
@@ -235,6 +248,7 @@ void Frontend::updateMainWindow()
         shown.view->keepPlacesWhileInFront();
         bringToFront(*page);
     }
+    shown.dialogs->buildAfterFirstPaint(*page);
     mainWindow_->setWindowTitle(frontPage_->title());
     if (!mainWindow_->isVisible())
         mainWindow_->show();
@@ -324,8 +338,9 @@ void Frontend::runModal(const std::function<void()> &modal)
     const bool batched = layoutBatch_.has_value();
     layoutBatch_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // Only what changed is painted, as the event loop would have.
     for (QWidget *window : shownWindows())
-        window->window()->repaint();
+        QCoreApplication::sendPostedEvents(window->window(), QEvent::UpdateRequest);
     modal();
     if (batched)
         layoutBatch_.emplace(shownWindows());
@@ -347,12 +362,19 @@ void Frontend::showMessage(const MessageBox &message)
     });
 }
 
+ReadyDialogs &Frontend::frontPageDialogs()
+{
+    if (frontPage_ != nullptr)
+        return *windows_.at(frontPage_).dialogs;
+    if (dialogsWithoutPage_ == nullptr)
+        dialogsWithoutPage_ = std::make_unique<ReadyDialogs>(*mainWindow_, ReadyDialogs::Needs{});
+    return *dialogsWithoutPage_;
+}
+
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
     // The desktop's own dialog where it offers one; Qt's dialog otherwise.
-    QFileDialog dialog(mainWindow_.get());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    QFileDialog &dialog = frontPageDialogs().saveDialog();
     dialog.setNameFilter(request.filter);
     dialog.setDirectory(saveFolder());
     if (!request.suggestedName.isEmpty())
@@ -365,9 +387,7 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 
 std::optional<QString> Frontend::askOpenFileName(const OpenRequest &request)
 {
-    QFileDialog dialog(mainWindow_.get());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    QFileDialog &dialog = frontPageDialogs().openDialog();
     dialog.setNameFilters(request.filters);
     // Sheets are opened from where they are saved.
     dialog.setDirectory(saveFolder());
@@ -383,6 +403,7 @@ std::optional<QString> Frontend::runFileDialog(QFileDialog &dialog, const SaveRu
         else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
     });
+    frontPageDialogs().replace(dialog);
     if (chosen && chosen->isEmpty())
         chosen.reset();
     return chosen;
@@ -404,14 +425,13 @@ void Frontend::fileSaved(const QString &fileName)
 
 void Frontend::printCard(const WeaponCard &card)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog &dialog = frontPageDialogs().printDialog();
+    QPrinter &printer = *dialog.printer();
     prepareCardPrinter(printer, card);
-    // Without a printer the dialog can only print to a file; it offers one in the folder
-    // saved to last instead of a bare folder.
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
+    // Printing to a file offers one named after this card in the folder saved to last, not
+    // the last card's file. Without a printer the dialog can only print to a file.
+    if (printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinterNames().isEmpty())
         printer.setOutputFileName(QDir(saveFolder()).filePath(card.fileName));
-    QPrintDialog dialog(&printer, mainWindow_.get());
-    dialog.setWindowTitle(QStringLiteral("Waffenkarte drucken"));
     bool accepted = false;
     runModal([&] { accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted; });
     if (accepted && !printWeaponCard(printer, card))

@@ -2,6 +2,7 @@
 
 #include "layoutbatch.h"
 #include "model/application.h"
+#include "readydialogs.h"
 #include "shellwindows.h"
 #include "windowview.h"
 
@@ -80,7 +81,8 @@ public:
 private:
     struct Shown {
         std::unique_ptr<WindowView> view;
-        QPointer<QWidget> window; // the page in the stack or the dialog
+        QPointer<QWidget> window;              // the page in the stack or the dialog
+        std::unique_ptr<ReadyDialogs> dialogs; // a page's file and print dialogs
     };
 
     UserInput inputFor(const QString &window);
@@ -101,6 +103,9 @@ private:
     // Runs a file dialog (or its test runner); the chosen file, or nothing when cancelled.
     std::optional<QString> runFileDialog(QFileDialog &dialog, const SaveRunner &runner);
     void runModal(const std::function<void()> &modal);
+    // The dialogs of the page in front, which is the page that opens them; with no page in
+    // front yet, dialogs of the front end's own.
+    ReadyDialogs &frontPageDialogs();
 
     static constexpr int kSavedNoticeMilliseconds = 5000;
 
@@ -115,6 +120,7 @@ private:
     PrintRunner runPrint_;
     OpenRunner runOpen_;
     std::function<void()> endProgram_;
+    std::unique_ptr<ReadyDialogs> dialogsWithoutPage_;
 };
 
 } // namespace korvalde::gui

@@ -28,6 +28,8 @@ private:
 // A dialog window of the core: non-modal, in front of the main window. Its close control
 // and Escape go to the core as the user's close.
 class DialogWindow : public QDialog {
+    Q_OBJECT
+
 public:
     DialogWindow(QWidget *content, QWidget *owner);
 

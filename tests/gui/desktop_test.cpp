@@ -1,11 +1,12 @@
 // Behaviour a desktop user takes for granted: the frame list is a radio group, a
-// maximized window stays maximized while the wizard walks on, and the save dialog offers a
-// name in the folder saved to last.
+// maximized window stays maximized while the wizard walks on, the save dialog offers a
+// name in the folder saved to last, and a dialog opens without waiting to be built.
 
 #include "dialoganswers.h"
 #include "programfixture.h"
 
 #include <QFileInfo>
+#include <QPointer>
 #include <QTemporaryDir>
 
 namespace korvalde::test {
@@ -62,6 +63,58 @@ TEST_F(DesktopConventions, SaveDialogOffersTheNameInTheFolderSavedToLast)
     EXPECT_EQ(QFileInfo(offered[0]).fileName(), "Sturmgewehr #1.txt");
     EXPECT_EQ(offered[1], folder.filePath("erste.txt"));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("erste.txt")));
+}
+
+// Lets idle-time work run, as the event loop does while the user looks at the page.
+template <typename T> QList<T *> readyDialogs(const QWidget &window)
+{
+    for (int pass = 0; pass < 20; ++pass)
+        QCoreApplication::processEvents();
+    return window.findChildren<T *>();
+}
+
+TEST_F(DesktopConventions, DialogsAreBuiltAheadAndEachFileDialogServesOneOpening)
+{
+    const QWidget &window = frontend.mainWindow();
+    QList<QFileDialog *> files = readyDialogs<QFileDialog>(window);
+    ASSERT_EQ(files.size(), 1) << "the start page's open dialog";
+    EXPECT_EQ(files[0]->acceptMode(), QFileDialog::AcceptOpen);
+
+    chooseFrame(9);
+    for (int step = 0; step < 5; ++step)
+        goForward();
+    files = readyDialogs<QFileDialog>(window);
+    ASSERT_EQ(files.size(), 2) << "the open dialog and the completion page's save dialog";
+    EXPECT_EQ(readyDialogs<QPrintDialog>(window).size(), 1);
+    const auto save = std::find_if(files.begin(), files.end(), [](const QFileDialog *each) {
+        return each->acceptMode() == QFileDialog::AcceptSave;
+    });
+    ASSERT_NE(save, files.end());
+    QFileDialog *const builtAhead = *save;
+    const QPointer<QFileDialog> firstSave = builtAhead;
+
+    QTemporaryDir folder;
+    QString answer;
+    QList<QFileDialog *> opened;
+    frontend.setSaveRunner([&](QFileDialog &dialog) {
+        opened << &dialog;
+        return gui::runAndAnswer(dialog, folder.filePath(answer));
+    });
+    for (const QString name : {"eins.txt", "zwei.txt"}) {
+        answer = name;
+        click("Form5", "cmdSave");
+        EXPECT_TRUE(QFileInfo::exists(folder.filePath(name))) << qPrintable(name);
+        readyDialogs<QFileDialog>(window);
+    }
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0], builtAhead) << "built before the click";
+    EXPECT_TRUE(firstSave.isNull()) << "a used dialog goes";
+    EXPECT_EQ(readyDialogs<QFileDialog>(window).size(), 2) << "its successor waits";
+
+    click("Form5", "Command1");
+    ASSERT_EQ(app->find("Form5"), nullptr);
+    EXPECT_EQ(readyDialogs<QFileDialog>(window).size(), 1) << "the save dialog goes with its page";
+    EXPECT_TRUE(readyDialogs<QPrintDialog>(window).isEmpty());
 }
 
 } // namespace

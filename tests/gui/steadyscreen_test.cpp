@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -82,6 +83,21 @@ protected:
         }
     }
 
+    // What the screen shows of each window on screen is what its widgets paint now, not a
+    // picture from before the click.
+    void expectScreenUpToDate(const QString &step) const
+    {
+        for (const QString &name : kWindows) {
+            if (!frontend.isOnScreen(name))
+                continue;
+            QWidget *window = frontend.windowWidget(name)->window();
+            const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
+            const QImage painted = window->grab().toImage();
+            EXPECT_TRUE(onScreen.convertToFormat(QImage::Format_RGB32) == painted.convertToFormat(QImage::Format_RGB32))
+                << qPrintable(step + ": " + name);
+        }
+    }
+
     // The click, checked for the places before, while any message box is up and after.
     void steadyClick(const QString &window, const QString &control)
     {
@@ -90,6 +106,7 @@ protected:
         Screen behindModal;
         const auto expectUpToDate = [&](const QString &modal) {
             expectCurrentValues(step + modal);
+            expectScreenUpToDate(step + modal);
             behindModal = screen();
             expectSamePlaces(before, behindModal, step + modal);
         };

@@ -35,8 +35,9 @@ public:
         });
         frontend_.setSaveRunner(
             [this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, saveAnswer_, &saveRefused_); });
-        // No scenario command answers the print dialog: printing is cancelled, as in the core.
-        frontend_.setPrintRunner([](QPrintDialog &) { return false; });
+        // No scenario command answers the print dialog: it opens and printing is cancelled,
+        // as in the core.
+        frontend_.setPrintRunner([](QPrintDialog &dialog) { return gui::runAndCancel(dialog); });
         frontend_.setOpenRunner(
             [this](QFileDialog &dialog) { return gui::runAndAnswer(dialog, openAnswer_, &openRefused_); });
         frontend_.setEndHandler([this] { ended_ = true; });

@@ -42,6 +42,12 @@ void runAndConfirm(QMessageBox &box)
     box.exec();
 }
 
+bool runAndCancel(QDialog &dialog)
+{
+    QTimer::singleShot(0, &dialog, &QDialog::reject);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName, bool *refused)
 {
     // Only Qt's own dialog has widgets to answer through; a desktop's dialog has none.

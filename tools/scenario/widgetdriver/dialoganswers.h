@@ -14,6 +14,10 @@ namespace korvalde::gui {
 // Runs the box modally and closes it with its OK button as soon as it is open.
 void runAndConfirm(QMessageBox &box);
 
+// Runs the dialog modally and cancels it as soon as it is open; returns false (nothing
+// accepted), as a print runner does.
+bool runAndCancel(QDialog &dialog);
+
 // Runs the save dialog modally and types `fileName` into it and confirms, answering Yes
 // when the dialog asks before overwriting; without a name it cancels. A dialog that does
 // not take the name (it stays open: an empty name, a folder, a name too long) is then

@@ -1,0 +1,90 @@
+#include "readydialogs.h"
+
+#include "afterfirstpaint.h"
+
+#include <QTimer>
+
+#include <utility>
+
+namespace korvalde::gui {
+
+ReadyDialogs::ReadyDialogs(QWidget &parent, Needs needs) : parent_(parent), needs_(needs) {}
+
+// The print dialog refers to its printer: it goes first.
+ReadyDialogs::~ReadyDialogs()
+{
+    print_.reset();
+}
+
+void ReadyDialogs::buildAfterFirstPaint(QWidget &page)
+{
+    if (std::exchange(buildAsked_, true))
+        return;
+    afterFirstPaint(page, [this, alive = std::weak_ptr<bool>(alive_)] {
+        if (!alive.expired())
+            buildInIdleTime();
+    });
+}
+
+void ReadyDialogs::buildInIdleTime()
+{
+    QTimer::singleShot(0, &parent_, [this, alive = std::weak_ptr<bool>(alive_)] {
+        if (!alive.expired() && buildNextNeeded())
+            buildInIdleTime();
+    });
+}
+
+bool ReadyDialogs::buildNextNeeded()
+{
+    if (needs_.save && save_ == nullptr)
+        saveDialog();
+    else if (needs_.open && open_ == nullptr)
+        openDialog();
+    else if (needs_.print && print_ == nullptr)
+        printDialog();
+    else
+        return false;
+    return true;
+}
+
+QFileDialog &ReadyDialogs::saveDialog()
+{
+    return fileDialog(save_, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+}
+
+QFileDialog &ReadyDialogs::openDialog()
+{
+    return fileDialog(open_, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+}
+
+QFileDialog &ReadyDialogs::fileDialog(std::unique_ptr<QFileDialog> &kept, QFileDialog::AcceptMode acceptMode,
+                                      QFileDialog::FileMode fileMode)
+{
+    if (kept == nullptr) {
+        kept = std::make_unique<QFileDialog>(&parent_);
+        kept->setAcceptMode(acceptMode);
+        kept->setFileMode(fileMode);
+    }
+    return *kept;
+}
+
+void ReadyDialogs::replace(const QFileDialog &used)
+{
+    for (std::unique_ptr<QFileDialog> *kept : {&save_, &open_}) {
+        if (kept->get() == &used)
+            kept->reset();
+    }
+    buildInIdleTime();
+}
+
+QPrintDialog &ReadyDialogs::printDialog()
+{
+    if (print_ == nullptr) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        print_ = std::make_unique<QPrintDialog>(printer_.get(), &parent_);
+        print_->setWindowTitle(QStringLiteral("Waffenkarte drucken"));
+    }
+    return *print_;
+}
+
+} // namespace korvalde::gui
