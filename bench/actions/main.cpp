@@ -1,7 +1,8 @@
 // action-times: runs scenario files in one process, against the core or (--gui) through
 // the real widgets, and times every user action in them. Prints one line per action:
-// "MILLISECONDS ms FILE:LINE VERB TARGET (N paints)". For the benchmark only; the scenario
-// tool proper checks the same files.
+// "MILLISECONDS ms FILE:LINE VERB TARGET (N paints)", then with --gui the longest stretch
+// of idle-time work between actions. For the benchmark only; the scenario tool proper
+// checks the same files.
 
 #include "runner.h"
 #include "scenario.h"
@@ -40,7 +41,7 @@ QStringList scenarioFiles(const QStringList &paths)
 }
 
 // Runs one scenario with its actions timed; returns whether it passed.
-bool runTimed(const QString &path, bool gui, std::vector<bench::ActionTime> &times)
+bool runTimed(const QString &path, bool gui, std::vector<bench::ActionTime> &times, double &longestIdleWork)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -68,15 +69,19 @@ bool runTimed(const QString &path, bool gui, std::vector<bench::ActionTime> &tim
         std::fprintf(stderr, "%s:%d: %s\n", qUtf8Printable(path), failure->line, qUtf8Printable(failure->message));
         return false;
     }
+    if (gui)
+        driver.pauseAsTheUserDoes();
+    longestIdleWork = std::max(longestIdleWork, driver.longestIdleWork());
     return true;
 }
 
 int run(const QStringList &files, bool gui)
 {
     std::vector<bench::ActionTime> times;
+    double longestIdleWork = 0;
     int failed = 0;
     for (const QString &path : files) {
-        if (!runTimed(path, gui, times))
+        if (!runTimed(path, gui, times, longestIdleWork))
             ++failed;
     }
     if (times.empty() || failed > 0) {
@@ -85,6 +90,7 @@ int run(const QStringList &files, bool gui)
     }
     for (const bench::ActionTime &each : times)
         std::printf("%.4f ms %s (%d paints)\n", each.milliseconds, qUtf8Printable(each.where), each.paints);
+    std::printf("longest idle work: %.4f ms\n", longestIdleWork);
     return 0;
 }
 

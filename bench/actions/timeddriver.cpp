@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QThread>
+
+#include <algorithm>
 
 namespace korvalde::bench {
 
@@ -30,8 +33,28 @@ TimedDriver::TimedDriver(std::unique_ptr<scenario::Driver> driver, bool untilIdl
 
 TimedDriver::~TimedDriver() = default;
 
+// Long enough for the work a page leaves for idle time, short against a user's pause.
+constexpr int kUserPauseMs = 60;
+
+void TimedDriver::pauseAsTheUserDoes()
+{
+    // Each pass of the event loop handles what is due without waiting; the longest pass is
+    // the work a click would have waited for.
+    QElapsedTimer pause;
+    pause.start();
+    while (pause.elapsed() < kUserPauseMs) {
+        QElapsedTimer pass;
+        pass.start();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        longestIdleWork_ = std::max(longestIdleWork_, double(pass.nsecsElapsed()) / 1e6);
+        QThread::msleep(1);
+    }
+}
+
 QString TimedDriver::timed(const std::function<QString()> &action)
 {
+    if (untilIdle_)
+        pauseAsTheUserDoes();
     const int paintsBefore = paints_->count;
     QElapsedTimer clock;
     clock.start();

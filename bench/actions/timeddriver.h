@@ -19,7 +19,8 @@ struct ActionTime {
 
 // Passes every user action on to the real driver and times it. With `untilIdle`, an
 // action lasts until the widgets have handled every event it left behind, painting
-// included, as a frame on screen would need.
+// included, as a frame on screen would need; and before each action the user pauses a
+// moment, in which the program's idle-time work runs, timed on its own.
 class TimedDriver : public scenario::Driver {
 public:
     TimedDriver(std::unique_ptr<scenario::Driver> driver, bool untilIdle, std::vector<ActionTime> &times);
@@ -27,6 +28,11 @@ public:
 
     // Where the next action comes from, for the report.
     void setWhere(const QString &where) { where_ = where; }
+    // The longest stretch of idle-time work so far: how long a click that came in the
+    // middle of it would have waited before its own work began.
+    double longestIdleWork() const { return longestIdleWork_; }
+    // The user's pause between two actions, taken before each; also wanted after the last.
+    void pauseAsTheUserDoes();
 
     QString click(const QString &window, const QString &control) override;
     QString pick(const QString &window, const QString &control, const QString &entry) override;
@@ -61,6 +67,7 @@ private:
     bool untilIdle_;
     std::vector<ActionTime> &times_;
     QString where_;
+    double longestIdleWork_ = 0;
     class PaintCounter;
     std::unique_ptr<PaintCounter> paints_;
 };

@@ -22,15 +22,15 @@ void ReadyDialogs::buildAfterFirstPaint(QWidget &page)
         return;
     afterFirstPaint(page, [this, alive = std::weak_ptr<bool>(alive_)] {
         if (!alive.expired())
-            buildInIdleTime();
+            buildInIdleTime(kPause);
     });
 }
 
-void ReadyDialogs::buildInIdleTime()
+void ReadyDialogs::buildInIdleTime(std::chrono::milliseconds pause)
 {
-    QTimer::singleShot(0, &parent_, [this, alive = std::weak_ptr<bool>(alive_)] {
+    QTimer::singleShot(pause, &parent_, [this, alive = std::weak_ptr<bool>(alive_)] {
         if (!alive.expired() && buildNextNeeded())
-            buildInIdleTime();
+            buildInIdleTime(std::chrono::milliseconds::zero());
     });
 }
 
@@ -74,7 +74,7 @@ void ReadyDialogs::replace(const QFileDialog &used)
         if (kept->get() == &used)
             kept->reset();
     }
-    buildInIdleTime();
+    buildInIdleTime(kPause);
 }
 
 QPrintDialog &ReadyDialogs::printDialog()

@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <chrono>
 #include <memory>
 
 namespace korvalde::gui {
@@ -30,9 +31,9 @@ public:
     ReadyDialogs(const ReadyDialogs &) = delete;
     ReadyDialogs &operator=(const ReadyDialogs &) = delete;
 
-    // Builds what the page opens once `page` is painted, one dialog per pass of the event
-    // loop, so that a click that comes meanwhile waits for one dialog at most. Only the
-    // first call counts.
+    // Builds what the page opens soon after `page` is painted, one dialog per pass of the
+    // event loop, so that a click that comes meanwhile waits for one dialog at most. Only
+    // the first call counts.
     void buildAfterFirstPaint(QWidget &page);
 
     QFileDialog &saveDialog();
@@ -42,7 +43,11 @@ public:
     QPrintDialog &printDialog();
 
 private:
-    void buildInIdleTime();
+    // Building starts this long after the page is painted or a dialog closed, once the
+    // frame is out and what the click left is done; then one dialog per pass.
+    static constexpr std::chrono::milliseconds kPause{20};
+
+    void buildInIdleTime(std::chrono::milliseconds pause);
     bool buildNextNeeded();
     QFileDialog &fileDialog(std::unique_ptr<QFileDialog> &kept, QFileDialog::AcceptMode acceptMode,
                             QFileDialog::FileMode fileMode);

@@ -65,27 +65,26 @@ TEST_F(DesktopConventions, SaveDialogOffersTheNameInTheFolderSavedToLast)
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("erste.txt")));
 }
 
-// Lets idle-time work run, as the event loop does while the user looks at the page.
-template <typename T> QList<T *> readyDialogs(const QWidget &window)
+// How many dialogs of the kind the window holds once idle-time work had its chance, as
+// while the user looks at the page: waits until there are `expected`, for a while.
+template <typename T> qsizetype dialogsOnceIdle(const QWidget &window, qsizetype expected)
 {
-    for (int pass = 0; pass < 20; ++pass)
-        QCoreApplication::processEvents();
-    return window.findChildren<T *>();
+    (void)QTest::qWaitFor([&] { return window.findChildren<T *>().size() == expected; }, 5000);
+    return window.findChildren<T *>().size();
 }
 
 TEST_F(DesktopConventions, DialogsAreBuiltAheadAndEachFileDialogServesOneOpening)
 {
     const QWidget &window = frontend.mainWindow();
-    QList<QFileDialog *> files = readyDialogs<QFileDialog>(window);
-    ASSERT_EQ(files.size(), 1) << "the start page's open dialog";
-    EXPECT_EQ(files[0]->acceptMode(), QFileDialog::AcceptOpen);
+    ASSERT_EQ(dialogsOnceIdle<QFileDialog>(window, 1), 1) << "the start page's open dialog";
+    EXPECT_EQ(window.findChild<QFileDialog *>()->acceptMode(), QFileDialog::AcceptOpen);
 
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)
         goForward();
-    files = readyDialogs<QFileDialog>(window);
-    ASSERT_EQ(files.size(), 2) << "the open dialog and the completion page's save dialog";
-    EXPECT_EQ(readyDialogs<QPrintDialog>(window).size(), 1);
+    ASSERT_EQ(dialogsOnceIdle<QPrintDialog>(window, 1), 1);
+    ASSERT_EQ(dialogsOnceIdle<QFileDialog>(window, 2), 2) << "the open dialog and the completion page's save dialog";
+    const QList<QFileDialog *> files = window.findChildren<QFileDialog *>();
     const auto save = std::find_if(files.begin(), files.end(), [](const QFileDialog *each) {
         return each->acceptMode() == QFileDialog::AcceptSave;
     });
@@ -104,17 +103,17 @@ TEST_F(DesktopConventions, DialogsAreBuiltAheadAndEachFileDialogServesOneOpening
         answer = name;
         click("Form5", "cmdSave");
         EXPECT_TRUE(QFileInfo::exists(folder.filePath(name))) << qPrintable(name);
-        readyDialogs<QFileDialog>(window);
+        dialogsOnceIdle<QFileDialog>(window, 2);
     }
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[0], builtAhead) << "built before the click";
     EXPECT_TRUE(firstSave.isNull()) << "a used dialog goes";
-    EXPECT_EQ(readyDialogs<QFileDialog>(window).size(), 2) << "its successor waits";
+    EXPECT_EQ(dialogsOnceIdle<QFileDialog>(window, 2), 2) << "its successor waits";
 
     click("Form5", "Command1");
     ASSERT_EQ(app->find("Form5"), nullptr);
-    EXPECT_EQ(readyDialogs<QFileDialog>(window).size(), 1) << "the save dialog goes with its page";
-    EXPECT_TRUE(readyDialogs<QPrintDialog>(window).isEmpty());
+    EXPECT_EQ(dialogsOnceIdle<QFileDialog>(window, 1), 1) << "the save dialog goes with its page";
+    EXPECT_EQ(dialogsOnceIdle<QPrintDialog>(window, 0), 0);
 }
 
 } // namespace
