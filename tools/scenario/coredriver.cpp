@@ -42,9 +42,11 @@ public:
             refusal = openDialogRefusal(*openAnswer);
         return refusal.isEmpty() ? openAnswer : std::nullopt;
     }
-    void endProgram() override {}
+    // The program has ended when the platform was told to end it, as the real one quits.
+    void endProgram() override { ended = true; }
 
     QStringList messages;
+    bool ended = false;
     std::optional<QString> saveAnswer;
     std::optional<QString> openAnswer;
     QString refusal;
@@ -122,7 +124,7 @@ public:
     }
 
     QStringList takeMessages() override { return std::exchange(platform_.messages, {}); }
-    bool hasEnded() const override { return app_->hasEnded(); }
+    bool hasEnded() const override { return platform_.ended; }
     QString openModalWindow() const override { return {}; }
     QString takeScreenshot(const QString &) override { return QStringLiteral("pictures need --gui"); }
 
