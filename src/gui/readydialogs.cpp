@@ -71,8 +71,11 @@ QFileDialog &ReadyDialogs::fileDialog(std::unique_ptr<QFileDialog> &kept, QFileD
 void ReadyDialogs::replace(const QFileDialog &used)
 {
     for (std::unique_ptr<QFileDialog> *kept : {&save_, &open_}) {
-        if (kept->get() == &used)
-            kept->reset();
+        if (kept->get() == &used) {
+            // Taking a file dialog down waits for its folder-reading thread: that, too,
+            // is work for idle time. Until then its parent holds it.
+            QTimer::singleShot(kPause, kept->release(), &QObject::deleteLater);
+        }
     }
     buildInIdleTime(kPause);
 }
