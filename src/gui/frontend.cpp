@@ -13,6 +13,8 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 
+#include <utility>
+
 namespace korvalde::gui {
 
 namespace {
@@ -97,6 +99,7 @@ void Frontend::runUserAction(const QString &window, const QString &control, cons
     layoutBatch_.emplace(shownWindows());
     warnIfRefused(action());
     resync(window, control);
+    showPendingFrontPage();
     layoutBatch_.reset();
 }
 
@@ -241,6 +244,24 @@ void Frontend::updateMainWindow()
     // main window stays where it is; only the end of the program closes it.
     if (frontPage_ == nullptr)
         return;
+    // Within a user action the page it leaves in front is built and shown at its end, so
+    // that the pages it only passes through (opening a saved sheet walks them all) cost
+    // nothing.
+    if (layoutBatch_.has_value()) {
+        frontPagePending_ = true;
+        return;
+    }
+    showFrontPage();
+}
+
+void Frontend::showPendingFrontPage()
+{
+    if (std::exchange(frontPagePending_, false) && frontPage_ != nullptr)
+        showFrontPage();
+}
+
+void Frontend::showFrontPage()
+{
     const Shown &shown = windows_.at(frontPage_);
     build(shown);
     QWidget *page = shown.window;
@@ -337,6 +358,7 @@ void Frontend::runModal(const std::function<void()> &modal)
 {
     const bool batched = layoutBatch_.has_value();
     layoutBatch_.reset();
+    showPendingFrontPage();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     // Only what changed is painted, as the event loop would have.
     for (QWidget *window : shownWindows())

@@ -96,8 +96,12 @@ private:
     const Shown *built(const QString &window) const;
     void build(const Shown &shown) const;
     void showWindow(const Window &window);
-    // Puts the shown page in front, titles the main window and hides it when no page shows.
+    // Finds the page in front; outside a user action it is shown at once, within one at
+    // its end.
     void updateMainWindow();
+    // Puts the page in front into the main window, titles it and shows the window.
+    void showFrontPage();
+    void showPendingFrontPage();
     void bringToFront(QWidget &page);
     const Shown *shownOf(const QString &window) const;
     // Runs a file dialog (or its test runner); the chosen file, or nothing when cancelled.
@@ -113,6 +117,7 @@ private:
     std::unique_ptr<MainWindow> mainWindow_;
     std::map<const Window *, Shown> windows_;
     const Window *frontPage_ = nullptr;
+    bool frontPagePending_ = false;
     // Held during a user action on the widgets; let go before a modal dialog runs.
     std::optional<LayoutBatch> layoutBatch_;
     MessageRunner runMessage_;
