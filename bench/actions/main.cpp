@@ -90,7 +90,8 @@ int run(const QStringList &files, bool gui)
     }
     for (const bench::ActionTime &each : times)
         std::printf("%.4f ms %s (%d paints)\n", each.milliseconds, qUtf8Printable(each.where), each.paints);
-    std::printf("longest idle work: %.4f ms\n", longestIdleWork);
+    if (gui)
+        std::printf("longest idle work: %.4f ms\n", longestIdleWork);
     return 0;
 }
 
