@@ -9,7 +9,7 @@
 
 namespace korvalde::gui {
 
-// The file and print dialogs one page opens, built ahead. Building Qt's dialogs takes
+// The file and print dialogs one page opens, built ahead. Building Qt's dialogs can take
 // several frames and opening a built one does not, so they are built in idle time once the
 // page is on screen, or when first asked for if the user is quicker. They go with the page.
 //
