@@ -1,5 +1,6 @@
 #include "app/windowfactory.h"
 #include "pages/completion/savesheet.h"
+#include "readfile.h"
 #include "testplatform.h"
 
 #include <QDir>
@@ -12,15 +13,9 @@
 #include <sys/resource.h>
 
 namespace korvalde {
-namespace {
+using test::readFile;
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "(unreadable)";
-    return file.readAll();
-}
+namespace {
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -1,6 +1,7 @@
 #include "app/windowfactory.h"
 #include "pages/completion/weaponsheet.h"
 #include "pages/completion/windows1252.h"
+#include "readfile.h"
 #include "testplatform.h"
 
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <sys/stat.h>
 
 namespace korvalde {
+using test::readFile;
+
 namespace {
 
 class OpeningPlatform : public test::TestPlatform {
@@ -24,12 +27,6 @@ public:
     std::optional<QString> openAnswer;
     QStringList filters;
 };
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class Reopen : public ::testing::Test {
 protected:

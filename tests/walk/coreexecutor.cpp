@@ -8,42 +8,42 @@ namespace {
 // Closes every message box at once and answers the save dialog as told.
 class QuietPlatform : public Platform {
 public:
-    void showMessage(const MessageBox&) override {}
-    std::optional<QString> askSaveFileName(const SaveRequest&) override { return answer; }
+    void showMessage(const MessageBox &) override {}
+    std::optional<QString> askSaveFileName(const SaveRequest &) override { return answer; }
     void endProgram() override {}
     std::optional<QString> answer;
 };
 
 class CoreExecutor : public Executor {
 public:
-    Application& restart() override
+    Application &restart() override
     {
         app_.reset();
         app_ = startKorvalde(platform_);
         return *app_;
     }
-    QString click(const QString& window, const QString& control) override { return app_->userClick(window, control); }
-    QString pick(const QString& window, const QString& control, const QString& entry) override
+    QString click(const QString &window, const QString &control) override { return app_->userClick(window, control); }
+    QString pick(const QString &window, const QString &control, const QString &entry) override
     {
         return app_->userPick(window, control, entry);
     }
-    QString type(const QString& window, const QString& control, const QString& text) override
+    QString type(const QString &window, const QString &control, const QString &text) override
     {
         return app_->userType(window, control, text);
     }
-    QString close(const QString& window) override { return app_->userClose(window); }
-    void answerSave(const std::optional<QString>& path) override { platform_.answer = path; }
+    QString close(const QString &window) override { return app_->userClose(window); }
+    void answerSave(const std::optional<QString> &path) override { platform_.answer = path; }
 
 private:
     QuietPlatform platform_;
     std::unique_ptr<Application> app_;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Executor> makeCoreExecutor()
 {
     return std::make_unique<CoreExecutor>();
 }
 
-}  // namespace korvalde::walk
+} // namespace korvalde::walk

@@ -1,6 +1,7 @@
 #include "guimirror.h"
 
 #include "picturewidget.h"
+#include "walk.h"
 #include "widgetinput.h"
 
 #include <QCheckBox>
@@ -15,11 +16,6 @@
 namespace korvalde::walk {
 
 namespace {
-
-QString quoted(const QString &text)
-{
-    return '"' + text + '"';
-}
 
 QString word(bool value)
 {

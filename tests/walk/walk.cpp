@@ -30,12 +30,12 @@ bool isCanonicalNumber(const QString &text)
     return value && formatNumber(*value) == text;
 }
 
+} // namespace
+
 QString quoted(const QString &text)
 {
     return '"' + text + '"';
 }
-
-} // namespace
 
 QString Action::describe() const
 {

@@ -41,6 +41,9 @@ public:
 
 std::unique_ptr<Executor> makeCoreExecutor();
 
+// A text in double quotes, as the walk's reports show values.
+QString quoted(const QString &text);
+
 // A walk through the program for one frame: random actions, every rule checked after
 // each one. The first broken rule ends the walk.
 class Walk {

@@ -65,7 +65,7 @@ QString quoted(const QString &text)
     return shownValue(text);
 }
 
-QString shownValue(const Command &command, const QString &value)
+QString shownPropertyValue(const Command &command, const QString &value)
 {
     return command.valueQuoted ? quoted(value) : shownText(value);
 }
@@ -243,7 +243,8 @@ private:
             return std::nullopt;
         const QString address = command.control.isEmpty() ? command.window : command.window + '.' + command.control;
         return QStringLiteral("expected %1 %2 %3, found %4")
-            .arg(address, command.property, shownValue(command, command.value), shownValue(command, found));
+            .arg(address, command.property, shownPropertyValue(command, command.value),
+                 shownPropertyValue(command, found));
     }
 
     std::optional<QString> expectFile(const Command &command)
