@@ -150,8 +150,9 @@ TEST_F(SteadyScreenTest, NothingMovesUnderThePointerOnAnyPageOrDialog)
         // The top mount for the sight, the underbarrel mount for the laser marker.
         "Form12.sichtgerät", "Form11.aufmontiert", "Form11.aufmontiert", "Form11.aufmontiert", "Form11.ok",
         "Form12.laser", "Form10.unterlauf", "Form10.unterlauf", "Form10.unterlauf", "Form10.ok",
-        // Now no mount is free: the rangefinder's dialog shows only its notice.
-        "Form12.entfernungsmesser", "form6.cancel", "Form12.Command2", "Form5.cmdSave", "Form5.Zurück"};
+        // Now no mount is free: the other dialogs show only their notice.
+        "Form12.entfernungsmesser", "form6.cancel", "Form12.laserziel", "Form7.cancel", "Form12.ultraschall",
+        "Form8.cancel", "Form12.smartextern", "Form9.cancel", "Form12.Command2", "Form5.cmdSave", "Form5.Zurück"};
     for (const QString &step : walk) {
         const QString window = step.section('.', 0, 0);
         const QString control = step.section('.', 1);
