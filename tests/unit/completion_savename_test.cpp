@@ -1,6 +1,7 @@
 // What the save dialog offers, and the name a sheet can always hold.
 
 #include "app/windowfactory.h"
+#include "pages/completion/weaponcard.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -48,6 +49,8 @@ protected:
 TEST_F(CompletionSaveName, FirstSaveOffersTheWeaponsNameLaterSavesTheFileChosenLast)
 {
     save(" Donner: <Büchse>/\"1\"?* ", std::nullopt);
+    // Printing to a file offers the same name as a PDF.
+    EXPECT_EQ(completion::weaponCard(*page).fileName, "Donner_ _Büchse___1___.pdf");
     save("Donner", folder.filePath("erste.txt"));
     save("Anders", std::nullopt);
     save(".", std::nullopt);

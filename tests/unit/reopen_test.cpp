@@ -99,6 +99,9 @@ TEST_F(Reopen, WhatIsNoSheetChangesNothing)
     damaged.replace("DP: ", "DP: 1");
     const QByteArray tooLong =
         readFile(QStringLiteral(KORVALDE_SOURCE_DIR "/tests/scenarios/flows/expected/shotgun.txt")) + " \r\n";
+    // A carriage return ends a line only before a line feed.
+    QByteArray cutShort = readFile(QStringLiteral(KORVALDE_SOURCE_DIR "/tests/scenarios/flows/expected/shotgun.txt"));
+    cutShort.chop(1);
     const QString fifo = folder.filePath("fifo.txt");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const std::pair<QString, QString> cases[] = {
@@ -106,6 +109,8 @@ TEST_F(Reopen, WhatIsNoSheetChangesNothing)
          "Die Datei \"beschädigt.txt\" lässt sich nicht öffnen: Zeile 14 (DP) passt nicht."},
         {write("zu-lang.txt", tooLong),
          "Die Datei \"zu-lang.txt\" lässt sich nicht öffnen: Zeile 19 (überzählig) passt nicht."},
+        {write("abgeschnitten.txt", cutShort),
+         "Die Datei \"abgeschnitten.txt\" lässt sich nicht öffnen: Zeile 18 (Modifikationen) passt nicht."},
         {write("kurz.txt", "Name:      Taser #1\r\nTyp:       Taser\r\n"),
          "Die Datei \"kurz.txt\" lässt sich nicht öffnen: Zeile 3 (Tarnstufe) passt nicht."},
         {write("leer.txt", QByteArray(70000, ' ')), "Die Datei \"leer.txt\" lässt sich nicht lesen."},
