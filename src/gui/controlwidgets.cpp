@@ -71,11 +71,12 @@ private:
 };
 
 // A single-line field never narrower than the text the program writes, so every value
-// and the name the program proposes read fully, up to `maximumLetters` letters (a name
+// and the name the program proposes read fully, up to `maximumLetters` letters: a name
 // from a reopened sheet can be as long as the user once typed it, and would push the
-// window off the screen); room for `minimumLetters` letters when it is short. It keeps the width of its widest text so
-// far: a value that gets shorter again does not make the page move under the user's pointer. What the user types
-// scrolls within the field rather than widening the window under the typing hand.
+// window off the screen. Room for `minimumLetters` letters when the text is short. It
+// keeps the width of its widest text so far: a value that gets shorter again does not
+// make the page move under the user's pointer. What the user types scrolls within the
+// field rather than widening the window under the typing hand.
 class TextFittingField : public QLineEdit {
 public:
     TextFittingField(int minimumLetters, int maximumLetters)
