@@ -6,6 +6,7 @@ KORVALDE_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-translations-l10n libgtest-dev
     fonts-dejavu-core xvfb xauth
+    qt6-websockets-dev chromium
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian poppler-utils
 )

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -195,6 +196,32 @@ TEST_F(BrowserDriverTest, UploadsTheFileNamed)
     EXPECT_EQ(driver.open(out.filePath("fehlt.txt")), "the open dialog refuses it: there is no such file");
     EXPECT_EQ(driver.open(path), "");
     EXPECT_EQ(read("Label1", "text"), "Blatt ä.txt: Inhalt") << "the page read it before the driver went on";
+}
+
+// The layout check finds each kind of fault on a phone-wide page, and only there.
+TEST_F(BrowserDriverTest, LayoutCheckFindsWhatAReaderCannotRead)
+{
+    QFile file(QStringLiteral(KORVALDE_TEST_DIR "/layout/layoutfaults.js"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString script = QString::fromUtf8(file.readAll());
+    BrowserDriver phone;
+    const QUrl page = QUrl::fromLocalFile(QStringLiteral(KORVALDE_TEST_DIR "/layout-faults.html"));
+    ASSERT_EQ(phone.start(environment->devTools(), page, 390), "");
+    QString error;
+    const std::optional<QJsonValue> found = phone.evaluate(script, &error);
+    ASSERT_TRUE(found) << error.toStdString();
+    const QString faults = found->toVariant().toStringList().join('\n');
+    EXPECT_TRUE(faults.contains("the page scrolls sideways")) << faults.toStdString();
+    EXPECT_TRUE(faults.contains("Form1.Wide reaches out of the view")) << faults.toStdString();
+    EXPECT_TRUE(faults.contains("Form1.Cut shows its text cut off")) << faults.toStdString();
+    EXPECT_TRUE(faults.contains("Form1.Hidden is cut off by the panel")) << faults.toStdString();
+    EXPECT_TRUE(faults.contains("Form1.Value shows its text cut off")) << faults.toStdString();
+    EXPECT_FALSE(faults.contains("Form1.Fine")) << faults.toStdString();
+    EXPECT_FALSE(faults.contains("Form1.Gone")) << faults.toStdString();
+    ASSERT_EQ(phone.setWidth(1280), "");
+    const std::optional<QJsonValue> wide = phone.evaluate(script, &error);
+    ASSERT_TRUE(wide);
+    EXPECT_FALSE(wide->toVariant().toStringList().join('\n').contains("sideways"));
 }
 
 } // namespace
