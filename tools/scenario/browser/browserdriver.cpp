@@ -155,7 +155,7 @@ BrowserDriver::Aim BrowserDriver::refused(const QString &why)
     return aim;
 }
 
-BrowserDriver::Aim BrowserDriver::aim(const QString &window, const QString &control)
+BrowserDriver::Aim BrowserDriver::aim(const QString &window, const QString &control, bool opening)
 {
     if (hasEnded())
         return refused(QStringLiteral("the program has ended"));
@@ -164,6 +164,14 @@ BrowserDriver::Aim BrowserDriver::aim(const QString &window, const QString &cont
         return refused(QStringLiteral("the page does not answer"));
     if (found.contains("why"))
         return refused(found.value("why").toString());
+    if (found.value("open").toBool()) {
+        // The control is an item of a closed menu: the user opens the menu first.
+        if (opening)
+            return refused(QStringLiteral("%1.%2 is in a menu that does not open").arg(window, control));
+        if (QString why = mouseClick(found.value("x").toDouble(), found.value("y").toDouble()); !why.isEmpty())
+            return refused(why);
+        return aim(window, control, true);
+    }
     return {{},
             found.value("x").toDouble(),
             found.value("y").toDouble(),

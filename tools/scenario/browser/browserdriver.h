@@ -56,7 +56,8 @@ private:
     // Asks the page's reader (pagereader.js) `call`, e.g. "aim(...args)" with the
     // arguments given as JSON.
     QJsonValue ask(const QString &function, const QJsonArray &arguments) const;
-    // Where to click to reach the control, or why the user cannot.
+    // Where to click to reach the control, or why the user cannot; opens the menu the
+    // control is an item of (`opening`: it has just been opened).
     struct Aim {
         QString why;
         double x = 0;
@@ -64,7 +65,7 @@ private:
         QString kind;
         bool readOnly = false;
     };
-    Aim aim(const QString &window, const QString &control);
+    Aim aim(const QString &window, const QString &control, bool opening = false);
     static Aim refused(const QString &why);
     QString mouseClick(double x, double y);
     QString pressKey(const QString &key, int code, int modifiers = 0, const QStringList &commands = {});

@@ -156,6 +156,22 @@ function describe(element) {
     return `<${element.tagName.toLowerCase()}>`;
 }
 
+// What the user clicks to open a closed menu.
+function openerOf(menu) {
+    if (menu.tagName === 'DETAILS')
+        return menu.querySelector(':scope > summary');
+    if (menu.id) {
+        const controlling = document.querySelector(`[aria-controls="${CSS.escape(menu.id)}"]`);
+        if (controlling)
+            return controlling;
+    }
+    const labelledBy = menu.getAttribute('aria-labelledby');
+    if (labelledBy && document.getElementById(labelledBy))
+        return document.getElementById(labelledBy);
+    const before = menu.previousElementSibling;
+    return before && before.matches('button, [aria-haspopup]') ? before : null;
+}
+
 // Where the user clicks to reach the control, brought into view as a user scrolls to it;
 // or why the user cannot reach it.
 function aim(windowName, controlName) {
@@ -169,13 +185,23 @@ function aim(windowName, controlName) {
     const element = controlOf(windowName, controlName);
     if (!element)
         return {why: `window ${windowName} has no control ${controlName}`};
+    // A closed menu hides its items until the user opens it; the program hid nothing.
+    const menu = element.getAttribute('role') === 'menuitem' ? element.closest('[role="menu"], details') : null;
     for (let at = element; at && at !== shell; at = at.parentElement) {
-        if (at.hidden || (at === element && isOwnHidden(element)))
+        if (at !== menu && (at.hidden || (at === element && isOwnHidden(element))))
             return {why: `${windowName}.${controlName} is hidden`};
     }
     for (let at = element; at && at !== shell; at = at.parentElement) {
         if (isOwnDisabled(at) || (at === element && element.matches(':disabled')))
             return {why: `${windowName}.${controlName} is disabled`};
+    }
+    if (menu && element.getClientRects().length === 0) {
+        const opener = openerOf(menu);
+        if (!opener || opener.getClientRects().length === 0)
+            return {why: `${windowName}.${controlName} is in a menu that does not open`};
+        opener.scrollIntoView({block: 'center', inline: 'center', behavior: 'instant'});
+        const rect = opener.getBoundingClientRect();
+        return {open: true, x: rect.left + rect.width / 2, y: rect.top + rect.height / 2};
     }
     const target = clickTarget(element);
     target.scrollIntoView({block: 'center', inline: 'center', behavior: 'instant'});
