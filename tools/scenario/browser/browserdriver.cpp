@@ -19,6 +19,7 @@ namespace {
 constexpr int kAnswerWait = 8000;
 constexpr int kDownloadWait = 2000;
 constexpr int kPickerWait = 3000;
+constexpr int kUploadReadWait = 500;
 
 // What the page is asked: its reader's functions, read once.
 const QString &pageReader()
@@ -366,6 +367,8 @@ QString BrowserDriver::open(const std::optional<QString> &path)
                                                      session_);
     if (!reply.error.isEmpty())
         return reply.error;
+    // The page reads the file before it sends it: its answer may not have begun yet.
+    ask(QStringLiteral("begun"), {kUploadReadWait});
     return settle();
 }
 

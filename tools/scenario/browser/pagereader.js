@@ -169,7 +169,9 @@ function openerOf(menu) {
     if (labelledBy && document.getElementById(labelledBy))
         return document.getElementById(labelledBy);
     const before = menu.previousElementSibling;
-    return before && before.matches('button, [aria-haspopup]') ? before : null;
+    if (!before)
+        return null;
+    return before.matches('button, [aria-haspopup]') ? before : before.querySelector('[aria-haspopup], button');
 }
 
 // Where the user clicks to reach the control, brought into view as a user scrolls to it;
@@ -237,6 +239,21 @@ function openModalWindow() {
 }
 
 const hasEnded = () => document.body?.dataset.ended === 'true';
+
+// Resolves once the page has begun to answer something (a gesture is pending), or when
+// the time given is up: a file chosen is read before it is sent.
+function begun(milliseconds) {
+    return new Promise((resolve) => {
+        const until = Date.now() + milliseconds;
+        const check = () => {
+            if (document.body?.dataset.pending !== '0' || Date.now() > until)
+                resolve(true);
+            else
+                setTimeout(check, 5);
+        };
+        check();
+    });
+}
 
 // Resolves true once the page has answered every gesture sent (and has built its first
 // view), false when it does not within the time given.
