@@ -49,7 +49,8 @@ QByteArray Session::welcome()
 {
     QJsonObject view{{QStringLiteral("type"), QStringLiteral("view")},
                      {QStringLiteral("windows"), recorder_->allWindows()},
-                     {QStringLiteral("front"), recorder_->frontPage()}};
+                     {QStringLiteral("front"), recorder_->frontPage()},
+                     {QStringLiteral("uploadLimit"), static_cast<double>(kLargestUploadContent)}};
     // Anything the start asked for (none today) comes with the view.
     view.insert(QStringLiteral("changes"), platform_.takeRequests());
     return encode(view);
