@@ -344,7 +344,9 @@ int runAll(const Options &options, const std::vector<ScenarioFile> &files)
         if (!outRoot.isEmpty())
             children[i].outDir = QDir::cleanPath(outRoot + '/' + files[i].name);
     }
-    const int parallel = qMax(1, QThread::idealThreadCount());
+    // A page waits on the server and the browser most of the time: twice as many side by
+    // side keep the cores busy.
+    const int parallel = qMax(1, QThread::idealThreadCount()) * (options.browser ? 2 : 1);
     size_t reported = 0;
     int passed = 0;
     int failed = 0;

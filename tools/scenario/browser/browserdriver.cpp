@@ -4,6 +4,7 @@
 #include "filenames.h"
 #include "messages.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -158,8 +159,6 @@ BrowserDriver::Aim BrowserDriver::refused(const QString &why)
 
 BrowserDriver::Aim BrowserDriver::aim(const QString &window, const QString &control, bool opening)
 {
-    if (hasEnded())
-        return refused(QStringLiteral("the program has ended"));
     const QJsonObject found = ask(QStringLiteral("aim"), {window, control}).toObject();
     if (found.isEmpty())
         return refused(QStringLiteral("the page does not answer"));
@@ -211,10 +210,15 @@ QString BrowserDriver::settle()
 {
     // A box closed with OK is a gesture too; what it answers may bring the next box.
     for (;;) {
-        const QJsonValue done = ask(QStringLiteral("settled"), {kAnswerWait});
-        if (!done.toBool())
+        // A document that is being replaced (the first one of a new tab) cannot answer;
+        // its successor is asked again.
+        QJsonValue done;
+        const QDeadlineTimer deadline(kAnswerWait);
+        while (!done.isObject() && !deadline.hasExpired())
+            done = ask(QStringLiteral("settled"), {int(qMax<qint64>(deadline.remainingTime(), 1))});
+        if (!done.isObject())
             return QStringLiteral("the page does not answer within %1 seconds").arg(kAnswerWait / 1000);
-        const QJsonObject box = ask(QStringLiteral("messageBox"), {}).toObject();
+        const QJsonObject box = done.toObject().value("box").toObject();
         if (box.isEmpty())
             return {};
         messages_ << box.value("text").toString();

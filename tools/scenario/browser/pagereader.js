@@ -177,6 +177,8 @@ function openerOf(menu) {
 // Where the user clicks to reach the control, brought into view as a user scrolls to it;
 // or why the user cannot reach it.
 function aim(windowName, controlName) {
+    if (hasEnded())
+        return {why: 'the program has ended'};
     const shell = windowOf(windowName);
     if (!shell)
         return {why: `window ${windowName} is not loaded`};
@@ -238,7 +240,9 @@ function openModalWindow() {
     return dialog ? (dialog.dataset.title || dialog.getAttribute('data-window')) : '';
 }
 
-const hasEnded = () => document.body?.dataset.ended === 'true';
+function hasEnded() {
+    return document.body?.dataset.ended === 'true';
+}
 
 // Resolves once the page has begun to answer something (a gesture is pending), or when
 // the time given is up: a file chosen is read before it is sent.
@@ -255,8 +259,8 @@ function begun(milliseconds) {
     });
 }
 
-// Resolves true once the page has answered every gesture sent (and has built its first
-// view), false when it does not within the time given.
+// Resolves once the page has answered every gesture sent (and has built its first view),
+// with the message box it shows then; false when it does not within the time given.
 function settled(milliseconds) {
     const isSettled = () =>
         hasEnded() || (document.body?.dataset.ready === 'true' && document.body.dataset.pending === '0');
@@ -264,7 +268,7 @@ function settled(milliseconds) {
         const until = Date.now() + milliseconds;
         const check = () => {
             if (isSettled())
-                resolve(true);
+                resolve({box: messageBox()});
             else if (Date.now() > until)
                 resolve(false);
             else
