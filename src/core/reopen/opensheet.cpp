@@ -8,10 +8,11 @@
 
 namespace korvalde::reopen {
 
-std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &path)
+namespace {
+
+std::variant<std::vector<UserAction>, QString> actionsForLines(const QString &name,
+                                                               const std::optional<QStringList> &lines)
 {
-    const QString name = QFileInfo(path).fileName();
-    const std::optional<QStringList> lines = readSheetLines(path);
     if (!lines)
         return QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen.").arg(name);
     Rebuild rebuild = rebuildSheet(*lines);
@@ -23,15 +24,40 @@ std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &pa
         .arg(rebuild.mismatchLabel);
 }
 
-void openSheet(Application &app, const QString &path)
+void openFound(Application &app, const std::variant<std::vector<UserAction>, QString> &found)
 {
-    const auto found = actionsForSheet(path);
     if (const QString *message = std::get_if<QString>(&found)) {
         app.showMessage({*message, sheet::kAppTitle, MessageIcon::Warning, {}});
         return;
     }
     for (const UserAction &action : std::get<std::vector<UserAction>>(found))
         perform(app, action);
+}
+
+} // namespace
+
+std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &path)
+{
+    return actionsForLines(QFileInfo(path).fileName(), readSheetLines(path));
+}
+
+std::variant<std::vector<UserAction>, QString> actionsForSheetBytes(const QString &fileName, const QByteArray &bytes)
+{
+    // An upload carries no folder, but a name made up by the sender may pretend one.
+    const QString name = QFileInfo(fileName).fileName();
+    if (bytes.size() > kLargestSheet)
+        return actionsForLines(name, std::nullopt);
+    return actionsForLines(name, sheetLines(bytes));
+}
+
+void openSheet(Application &app, const QString &path)
+{
+    openFound(app, actionsForSheet(path));
+}
+
+void openSheetBytes(Application &app, const QString &fileName, const QByteArray &bytes)
+{
+    openFound(app, actionsForSheetBytes(fileName, bytes));
 }
 
 void askAndOpenSheet(Application &app)
