@@ -6,8 +6,8 @@ void ToldState::windowCreated(Window &window)
 {
     windows_[&window] = {window.title(), window.isShown(), window.isEnabled(), window.left(), window.top()};
     for (const auto &control : window.controls()) {
-        controls_[control.get()] = {control->text(), control->isEnabled(), control->isVisible(), control->toolTip(),
-                                    control->state()};
+        controls_[control.get()] = {control->text(),      control->items(),   control->isEnabled(),
+                                    control->isVisible(), control->toolTip(), control->state()};
     }
 }
 
@@ -48,6 +48,7 @@ void ToldState::controlChanged(Control &control, ControlProperty property)
     switch (property) {
     case ControlProperty::Text:
         look.text = control.text();
+        look.items = control.items();
         break;
     case ControlProperty::Enabled:
         look.enabled = control.isEnabled();
@@ -83,9 +84,9 @@ QString ToldState::untold(const Application &app)
             if (!controls_.contains(control.get()))
                 continue;
             const ControlLook &look = controls_[control.get()];
-            if (look.text != control->text() || look.enabled != control->isEnabled() ||
-                look.visible != control->isVisible() || look.toolTip != control->toolTip() ||
-                look.state != control->state())
+            if (look.text != control->text() || look.items != control->items() ||
+                look.enabled != control->isEnabled() || look.visible != control->isVisible() ||
+                look.toolTip != control->toolTip() || look.state != control->state())
                 return QStringLiteral("%1.%2 changed without telling the front end")
                     .arg(window->name(), control->name());
         }

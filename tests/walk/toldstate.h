@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace korvalde::walk {
 
@@ -32,6 +33,7 @@ private:
     };
     struct ControlLook {
         QString text;
+        QStringList items;
         bool enabled = false;
         bool visible = false;
         QString toolTip;
