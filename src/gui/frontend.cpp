@@ -271,18 +271,22 @@ void Frontend::showFrontPage()
     }
     shown.dialogs->buildAfterFirstPaint(*page);
     mainWindow_->setWindowTitle(frontPage_->title());
-    if (!mainWindow_->isVisible())
+    if (!mainWindow_->isVisible()) {
+        mainWindow_->makeRoomFor(mainWindow_->sizeHint());
         mainWindow_->show();
+    }
 }
 
-// The main window takes the size of the page in front, so a small page after a big one
-// does not stand in a sea of empty space; its top-left corner stays where it was. The
-// stack measures only pages whose size counts, and a hidden page tells its stack nothing,
-// so the sizes change while the old page is still in front.
+// Every page opens in the one main window at the window's size: the window never follows
+// the page in front, so nothing jumps or moves on a page change. It opens large enough for
+// the largest page a design shows and grows only should a page not fit; the size the user
+// gives it, maximized included, it keeps. The stack measures only the page in front, and a
+// hidden page tells its stack nothing, so the sizes change while the old page is still in
+// front.
 void Frontend::bringToFront(QWidget &page)
 {
-    // The window takes its new size at once and the new page is laid out with it; what the
-    // rest of the user action changes is laid out once at its end.
+    // The new page is laid out at once; what the rest of the user action changes is laid
+    // out once at its end.
     const bool batched = layoutBatch_.has_value();
     layoutBatch_.reset();
     QStackedWidget &pages = mainWindow_->pages();
@@ -299,9 +303,7 @@ void Frontend::bringToFront(QWidget &page)
     }
     mainWindow_->layout()->invalidate();
     mainWindow_->layout()->activate();
-    // A maximized or full-screen window keeps the size the user gave it.
-    if (!(mainWindow_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        mainWindow_->resize(mainWindow_->sizeHint());
+    mainWindow_->makeRoomFor(mainWindow_->sizeHint());
     if (batched)
         layoutBatch_.emplace(shownWindows());
 }

@@ -1,6 +1,7 @@
 #include "windowview.h"
 
 #include "rowlayout.h"
+#include "wizard/windows.h"
 
 #include <QComboBox>
 #include <QKeySequence>
@@ -34,7 +35,7 @@ void WindowView::build()
             placed.push_back({control.get(), widget, shownByDesign_.contains(control->name())});
         }
     }
-    layOutRows(*content_, placed);
+    layOutRows(*content_, placed, {.atBottom = window_.kind() == WindowKind::Page, .emptyBackSlot = !hasWayBack()});
     shownByDesign_.clear();
     // Only now that they sit in the page can the widgets be shown; Qt would otherwise show
     // them a moment later, after the page has been measured without them.
@@ -42,6 +43,13 @@ void WindowView::build()
         syncWidget(*widget.widget, *widget.control, ControlProperty::Visible);
     nameFieldsByTheirCaptions();
     buildMenus();
+}
+
+bool WindowView::hasWayBack() const
+{
+    const auto &table = windowTable();
+    return std::any_of(table.begin(), table.end(),
+                       [this](const WindowRow &row) { return row.name == window_.name() && !row.previous.isEmpty(); });
 }
 
 namespace {

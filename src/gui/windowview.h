@@ -35,6 +35,8 @@ public:
     void sync(const Control &control, ControlProperty property);
 
 private:
+    // Does the wizard lead back from this window?
+    bool hasWayBack() const;
     void nameFieldsByTheirCaptions();
     void buildMenus();
 
