@@ -96,11 +96,25 @@ std::vector<QWidget *> Frontend::shownWindows() const
 
 void Frontend::runUserAction(const QString &window, const QString &control, const std::function<QString()> &action)
 {
+    const Shown *acting = shownOf(window);
+    const QPointer<QWidget> outerActing =
+        std::exchange(actingWidget_, acting == nullptr ? nullptr : acting->view->widget(control));
     layoutBatch_.emplace(shownWindows());
     warnIfRefused(action());
     resync(window, control);
     showPendingFrontPage();
     layoutBatch_.reset();
+    actingWidget_ = outerActing;
+    if (QPointer<QWidget> target = std::exchange(focusAfterAction_, nullptr))
+        returnFocusTo(target);
+}
+
+void Frontend::returnFocusTo(QWidget *widget)
+{
+    if (widget == nullptr || !widget->isVisible() || !widget->isEnabled())
+        return;
+    widget->window()->activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 void Frontend::resync(const QString &windowName, const QString &controlName)
@@ -186,7 +200,7 @@ void Frontend::windowCreated(Window &window)
     std::unique_ptr<ReadyDialogs> dialogs;
     if (window.kind() == WindowKind::Page)
         dialogs = std::make_unique<ReadyDialogs>(*mainWindow_, dialogsOpenedBy(window.name()));
-    windows_[&window] = Shown{std::move(view), shell, std::move(dialogs)};
+    windows_[&window] = Shown{std::move(view), shell, std::move(dialogs), {}};
 }
 
 void Frontend::windowDiscarded(Window &window)
@@ -209,19 +223,29 @@ void Frontend::windowDiscarded(Window &window)
 
 void Frontend::showWindow(const Window &window)
 {
-    const Shown &shown = windows_.at(&window);
+    Shown &shown = windows_.at(&window);
     if (window.isShown())
         build(shown);
     QWidget *shell = shown.window;
     if (window.kind() == WindowKind::Dialog) {
-        if (window.isShown() && !shell->isVisible()) {
+        const bool opening = window.isShown() && !shell->isVisible();
+        if (opening) {
             shown.view->keepPlacesWhileInFront();
             static_cast<DialogWindow *>(shell)->chooseDefaultButton();
+            shown.opener = actingWidget_;
         }
+        // The page behind is disabled while the dialog is open, so the focus goes back to
+        // the opener only once the user action that closes the dialog has ended.
+        if (!window.isShown() && shell->isVisible())
+            focusAfterAction_ = std::exchange(shown.opener, nullptr);
         shell->setVisible(window.isShown());
         if (window.isShown()) {
             shell->raise();
             shell->activateWindow();
+        }
+        if (opening) {
+            if (QWidget *first = shown.view->firstTabStop())
+                first->setFocus(Qt::TabFocusReason);
         }
         return;
     }
@@ -384,6 +408,7 @@ void Frontend::showMessage(const MessageBox &message)
         else
             box.exec();
     });
+    returnFocusTo(actingWidget_);
 }
 
 ReadyDialogs &Frontend::frontPageDialogs()
@@ -458,9 +483,17 @@ void Frontend::printCard(const WeaponCard &card)
         printer.setOutputFileName(QDir(saveFolder()).filePath(card.fileName));
     bool accepted = false;
     runModal([&] { accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted; });
-    if (accepted && !printWeaponCard(printer, card))
+    if (!accepted)
+        return;
+    if (!printWeaponCard(printer, card)) {
         showMessage({QStringLiteral("Die Waffenkarte konnte nicht gedruckt werden."), QStringLiteral("Korvalde"),
                      MessageIcon::Warning, printer.outputFileName()});
+        return;
+    }
+    // Where the card went: the file printed to, or the printer.
+    const QString printedTo =
+        printer.outputFileName().isEmpty() ? printer.printerName() : QFileInfo(printer.outputFileName()).fileName();
+    mainWindow_->statusBar()->showMessage(QStringLiteral("Gedruckt: %1").arg(printedTo), kSavedNoticeMilliseconds);
 }
 
 void Frontend::endProgram()

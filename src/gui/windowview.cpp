@@ -41,8 +41,30 @@ void WindowView::build()
     // them a moment later, after the page has been measured without them.
     for (const PlacedWidget &widget : placed)
         syncWidget(*widget.widget, *widget.control, ControlProperty::Visible);
+    orderTabsByLayout(placed);
     nameFieldsByTheirCaptions();
     buildMenus();
+}
+
+// Tab follows the window's layout order, whatever order the widgets came into their frames.
+void WindowView::orderTabsByLayout(const std::vector<PlacedWidget> &placed)
+{
+    QWidget *previous = nullptr;
+    for (const PlacedWidget &widget : placed) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget.widget);
+        previous = widget.widget;
+    }
+}
+
+QWidget *WindowView::firstTabStop() const
+{
+    for (const auto &control : window_.controls()) {
+        QWidget *shown = widget(control->name());
+        if (shown != nullptr && (shown->focusPolicy() & Qt::TabFocus) && !shown->isHidden() && shown->isEnabled())
+            return shown;
+    }
+    return nullptr;
 }
 
 bool WindowView::hasWayBack() const
