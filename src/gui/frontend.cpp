@@ -189,7 +189,7 @@ void Frontend::windowCreated(Window &window)
     if (window.kind() == WindowKind::Dialog) {
         auto *dialog = new DialogWindow(content, mainWindow_.get());
         const QString name = window.name();
-        dialog->onUserClose([this, name] { warnIfRefused(app_->userClose(name)); });
+        dialog->onUserClose([this, name] { runUserAction(name, {}, [&] { return app_->userClose(name); }); });
         shell = dialog;
     } else {
         mainWindow_->pages().addWidget(content);
