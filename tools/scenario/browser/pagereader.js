@@ -107,7 +107,7 @@ function readControl(windowName, controlName, property) {
     case 'visible':
         return isOwnHidden(element) ? 'false' : 'true';
     case 'items':
-        return Array.from(element.options, (option) => option.text).join('|');
+        return entriesOf(element).map((option) => option.text).join('|');
     }
     return null;
 }
@@ -278,13 +278,19 @@ function settled(milliseconds) {
     });
 }
 
+// The entries a user can pick: the hidden placeholder that shows a text outside the list
+// (the program's starting "0") is none of them.
+function entriesOf(list) {
+    return Array.from(list.options).filter((option) => !option.hidden);
+}
+
 // Takes the entry from the list as its popup does: selected, and the page told once.
 function chooseEntry(windowName, controlName, index) {
     const list = controlOf(windowName, controlName);
-    if (!list || list.tagName !== 'SELECT' || index < 0 || index >= list.options.length)
+    if (!list || list.tagName !== 'SELECT' || index < 0 || index >= entriesOf(list).length)
         return false;
     list.focus();
-    list.selectedIndex = index;
+    list.selectedIndex = Array.from(list.options).indexOf(entriesOf(list)[index]);
     list.dispatchEvent(new Event('input', {bubbles: true}));
     list.dispatchEvent(new Event('change', {bubbles: true}));
     return true;
