@@ -7,7 +7,7 @@ KORVALDE_PACKAGES=(
     qt6-base-dev qt6-translations-l10n libgtest-dev
     fonts-dejavu-core xvfb xauth
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils appstream lintian poppler-utils
+    dpkg-dev file desktop-file-utils appstream lintian poppler-utils python3
 )
 
 korvalde_install_missing() {

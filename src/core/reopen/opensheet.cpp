@@ -8,13 +8,13 @@
 
 namespace korvalde::reopen {
 
-std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &path)
+std::variant<std::vector<UserAction>, QString> actionsForSheet(const Application &app, const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
     const std::optional<QStringList> lines = readSheetLines(path);
     if (!lines)
         return QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen.").arg(name);
-    Rebuild rebuild = rebuildSheet(*lines);
+    Rebuild rebuild = rebuildSheet(app, *lines);
     if (rebuild.found)
         return std::move(rebuild.actions);
     return QStringLiteral("Die Datei \"%1\" lässt sich nicht öffnen: Zeile %2 (%3) passt nicht.")
@@ -25,7 +25,7 @@ std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &pa
 
 void openSheet(Application &app, const QString &path)
 {
-    const auto found = actionsForSheet(path);
+    const auto found = actionsForSheet(app, path);
     if (const QString *message = std::get_if<QString>(&found)) {
         app.showMessage({*message, sheet::kAppTitle, MessageIcon::Warning, {}});
         return;

@@ -10,8 +10,9 @@
 
 namespace korvalde::reopen {
 
-// The user actions that rebuild the sheet in `path`, or the message that says why not.
-std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &path);
+// The user actions that rebuild the sheet in `path` in `app`, or the message that says why
+// not. They are found in twins of `app`; `app` itself is left as it is.
+std::variant<std::vector<UserAction>, QString> actionsForSheet(const Application &app, const QString &path);
 
 // Rebuilds the design of the sheet in `path` in the program: tried first in a program of
 // its own, then done here, so that the user sees the completion page with every earlier

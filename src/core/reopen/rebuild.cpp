@@ -37,7 +37,7 @@ struct Variant {
 
 class Search {
 public:
-    Search(const QStringList &target) : target_(target)
+    Search(const Application &original, const QStringList &target) : original_(original), target_(target)
     {
         targetNumbers_ = numbersOf(target);
         wish_.frame = findFrame(sheet_.field(target, "typus").value_or(QString()));
@@ -141,7 +141,7 @@ private:
     Outcome attempt(const Wish &wish, const Choices &choices)
     {
         ++result_.tries;
-        Replay replayed = replay(wish, choices);
+        Replay replayed = replay(original_, wish, choices);
         Outcome outcome{{choices, replayed.sheetLines, numbersOf(replayed.sheetLines)}, false};
         lastReplay_ = replayed;
         int agreeing = 0;
@@ -306,6 +306,7 @@ private:
 
     inline static const QStringList kMounts = {"hlt2", "hlt3"};
 
+    const Application &original_;
     QStringList target_;
     SheetTemplate sheet_;
     Wish wish_;
@@ -328,9 +329,9 @@ private:
 
 } // namespace
 
-Rebuild rebuildSheet(const QStringList &sheetLines)
+Rebuild rebuildSheet(const Application &original, const QStringList &sheetLines)
 {
-    return Search(sheetLines).run();
+    return Search(original, sheetLines).run();
 }
 
 } // namespace korvalde::reopen

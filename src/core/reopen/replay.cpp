@@ -1,6 +1,5 @@
 #include "reopen/replay.h"
 
-#include "app/windowfactory.h"
 #include "pages/completion/weaponsheet.h"
 #include "pages/completion/windows1252.h"
 #include "pages/page5/mountdialogs.h"
@@ -18,7 +17,7 @@ namespace {
 // The program a rebuild is tried in, with what the user did to it.
 class ScratchRun {
 public:
-    ScratchRun() : app_(startKorvalde(platform_)) {}
+    explicit ScratchRun(const Application &original) : app_(original.twin(platform_)) {}
 
     Application &app() const { return *app_; }
     Replay &result() { return result_; }
@@ -284,9 +283,9 @@ void setUpPage5(ScratchRun &run, const Wish &wish, const Choices &choices)
 
 } // namespace
 
-Replay replay(const Wish &wish, const Choices &choices)
+Replay replay(const Application &original, const Wish &wish, const Choices &choices)
 {
-    ScratchRun run;
+    ScratchRun run(original);
     const FrameEntry &frame = wish.frame ? *wish.frame : frameCatalogue().front();
     run.click(windows::startPage, QStringLiteral("Option%1").arg(frame.number));
     run.click(windows::startPage, "Command1");

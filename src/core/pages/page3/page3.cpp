@@ -31,6 +31,7 @@ const WizardPageLayout kLayout = {
     .backButton = "Command3",
     .forwardButton = "Command2",
     .handsOnType = true,
+    .entries = page3::modificationEntries,
     .handOver = handOverBarrelMount,
 };
 
