@@ -35,6 +35,19 @@ struct Variant {
     int option = 0;   // variants of one option exclude each other
 };
 
+// The search for the clicks that give a sheet. The list of modifications names most of
+// what the user did, but some choices leave no entry of their own (rapid fire, a summary
+// box checked alone, the weight steps, which mount an accessory took); they show only in
+// the sheet's numbers and texts. So the search first replays the list as it stands and
+// compares the sheet that gives, line by line from the top. If it differs, it measures each
+// open choice by replaying it alone on top of that first try: how it moves DP, FKE, weight
+// and concealability, and which texts it changes. It then predicts, without replaying, every
+// mix of those choices (one variant per option), keeps the mixes whose predicted sheet is
+// the target, and replays them from the smallest up until one gives the sheet exactly. It
+// stops at the first exact sheet, when no mix is left, or after `kMostTries` replays: each
+// replay is a whole program run, and a sheet that no design gives must fail quickly. On a
+// failure the closest try, the one that agrees with the most lines from the top, names the
+// line that does not fit.
 class Search {
 public:
     Search(const Application &original, const QStringList &target) : original_(original), target_(target)
