@@ -52,7 +52,7 @@ void load(Window &page)
     if (const Window *page2 = app.find(windows::page2))
         sheet::copy(*page2, page,
                     {"pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt", "hlt2", "hlt3", "kpd"});
-    if (const FrameProfile *profile = frameProfile(frame->name); profile && !profile->takesGasVent) {
+    if (const FrameProfile *profile = frameProfile(frame->name); profile && !takesGasVent(*profile)) {
         for (const QString &box : kGasVentBoxes)
             page[box].setEnabled(false);
     }

@@ -41,7 +41,7 @@ const WizardPageLayout kLayout = {
 void takeOverEarlierPages(Window &page, const FrameProfile *profile)
 {
     // A frame without an underbarrel mount: the dialogs never offer it.
-    if (profile && profile->underbarrelTaken)
+    if (profile && underbarrelTaken(*profile))
         page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
     const Window *page3 = page.app().find(windows::page3);
     if (page3 && (*page3)["smartintern"].isChecked())
@@ -57,7 +57,7 @@ void load(Window &page)
         page[kLayout.sheetFrame].setText(frame->name);
     // Without a mount for any of them, their refinements stay out of reach too.
     const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr;
-    if (profile && !profile->mountsAccessories) {
+    if (profile && !mountsAccessories(*profile)) {
         for (const QString &accessory : page5::accessories())
             page[accessory].setEnabled(false);
     }
