@@ -1,7 +1,11 @@
 #include "reopen/rebuild.h"
 
+#include "pages/page3/page3.h"
+#include "pages/page4/page4.h"
+#include "pages/page5/layout.h"
 #include "reopen/replay.h"
 #include "reopen/sheettemplate.h"
+#include "sheet/firemodes.h"
 #include "sheet/numbertext.h"
 
 #include <algorithm>
@@ -133,6 +137,13 @@ private:
     {
         return std::any_of(controls.begin(), controls.end(), [&](const QString &c) { return wants(c); });
     }
+    static QStringList fireModeBoxes()
+    {
+        QStringList boxes;
+        for (const FireMode &mode : fire::all)
+            boxes << QString::fromLatin1(mode.box);
+        return boxes;
+    }
     bool wantsAction(EntryAction action) const
     {
         return std::any_of(wish_.entries.begin(), wish_.entries.end(),
@@ -195,17 +206,17 @@ private:
         };
         if (!wants("rück3"))
             add([](Choices &c) { c.rapidFire = true; });
-        if (!wantsAny({"modus1", "modus2", "modus3", "modus4", "modus5", "modus6", "modus7"}))
+        if (!wantsAny(fireModeBoxes()))
             add([](Choices &c) { c.fireModeTriedAgain = true; });
-        if (!wantsAny({"gas2", "gas3", "gas4"}))
+        if (!wantsAny(page3::gasVent().members))
             add([](Choices &c) { c.gasVentAlone = true; });
-        if (wants("bio") && !wantsAny({"griffdornen", "sprühsystem", "elektroshock"}))
+        if (wants("bio") && !wantsAny(page4::safetyVariants().members))
             add([](Choices &c) { c.secondaryWeapon = true; });
-        if (!wantsAny({"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"}))
+        if (!wantsAny(page4::underbarrelWeapons().members))
             add([](Choices &c) { c.underbarrelWeaponAlone = true; });
-        if (!wantsAny({"niederenergetisch", "hochenergetisch"}))
+        if (!wantsAny(page5::refinementsOf("laser")))
             add([](Choices &c) { c.laserAlone = true; });
-        if (!wantsAny({"smartextern1", "smartextern2"}))
+        if (!wantsAny(page5::refinementsOf("smartextern")))
             add([](Choices &c) { c.smartgunAlone = true; });
         if (wantsAction(EntryAction::Capacity) && wantsAction(EntryAction::Clip)) {
             for (const QString &item : capacityItems_)

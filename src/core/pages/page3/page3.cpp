@@ -35,8 +35,6 @@ const WizardPageLayout kLayout = {
     .handOver = handOverBarrelMount,
 };
 
-const QStringList kGasVentBoxes = {"gas", "gas2", "gas3", "gas4"};
-
 // Page 4 comes into being with page 3, so that the gas vent can switch its sawn-off
 // shotgun; the values copied here are replaced by the hand-off.
 void load(Window &page)
@@ -53,7 +51,8 @@ void load(Window &page)
         sheet::copy(*page2, page,
                     {"pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt", "hlt2", "hlt3", "kpd"});
     if (const FrameProfile *profile = frameProfile(frame->name); profile && !takesGasVent(*profile)) {
-        for (const QString &box : kGasVentBoxes)
+        const OptionGroup &vent = page3::gasVent();
+        for (const QString &box : QStringList{vent.summary} + vent.members)
             page[box].setEnabled(false);
     }
 }

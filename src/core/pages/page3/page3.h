@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/application.h"
+#include "sheet/optiongroup.h"
 #include "wizard/modificationlist.h"
 
 #include <QString>
@@ -13,6 +14,8 @@ namespace korvalde {
 std::unique_ptr<Window> createPage3(Application &app);
 
 namespace page3 {
+// The gas vent's summary box and its levels.
+const OptionGroup &gasVent();
 // What page 3 adds to the modifications list.
 const ModificationEntries &modificationEntries();
 } // namespace page3

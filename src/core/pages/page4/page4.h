@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/application.h"
+#include "sheet/optiongroup.h"
 #include "wizard/modificationlist.h"
 
 #include <QString>
@@ -13,6 +14,10 @@ namespace korvalde {
 std::unique_ptr<Window> createPage4(Application &app);
 
 namespace page4 {
+// The underbarrel weapons under their summary box, and the biometric safety's variants
+// under the secondary weapon.
+const OptionGroup &underbarrelWeapons();
+const OptionGroup &safetyVariants();
 // What page 4 adds to the modifications list.
 const ModificationEntries &modificationEntries();
 } // namespace page4

@@ -42,7 +42,7 @@ void takeOverEarlierPages(Window &page, const FrameProfile *profile)
 {
     // A frame without an underbarrel mount: the dialogs never offer it.
     if (profile && underbarrelTaken(*profile))
-        page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
+        page[kUnderbarrelMount.flag].setState(CheckState::Checked);
     const Window *page3 = page.app().find(windows::page3);
     if (page3 && (*page3)["smartintern"].isChecked())
         page["smartextern"].setEnabled(false);
