@@ -3,6 +3,9 @@
 #include "app/windowfactory.h"
 #include "frontend.h"
 #include "model/application.h"
+#include "pages/start/startpage.h"
+#include "wizard/windows.h"
+#include "wizard/wizardpage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,19 +35,18 @@ namespace korvalde::test {
 // the widgets, never calls into the core. Message boxes are recorded instead of shown.
 class ProgramFixture : public ::testing::Test {
 protected:
-    struct PageButtons {
-        QString window;
-        QString forward; // empty on the completion page
-        QString back;    // empty on the start page
-    };
-
-    // The wizard's pages in the order the user walks them.
-    static const std::vector<PageButtons> &wizard()
+    // The wizard's pages in the order the user walks them, as the table of windows has
+    // them: `next` is empty on the completion page, `previous` on the start page.
+    static const std::vector<WindowRow> &wizard()
     {
-        static const std::vector<PageButtons> pages = {
-            {"Form1", "Command1", ""},       {"Form2", "Weiter1", "Zurück1"},  {"Form3", "Command2", "Command3"},
-            {"Form4", "Command2", "Zurück"}, {"Form12", "Command2", "Zurück"}, {"Form5", "", "Zurück"},
-        };
+        static const std::vector<WindowRow> pages = [] {
+            std::vector<WindowRow> rows;
+            for (const WindowRow &row : windowTable()) {
+                if (row.kind == WindowKind::Page)
+                    rows.push_back(row);
+            }
+            return rows;
+        }();
         return pages;
     }
 
@@ -54,7 +56,7 @@ protected:
         frontend.setEndHandler([this] { ended = true; });
         app = std::make_unique<Application>(frontend, createWindow, windowNames());
         frontend.attach(*app);
-        app->start(QStringLiteral("Form1"));
+        app->start(windows::startPage);
         settle();
         makeActive(frontend.mainWindow());
     }
@@ -76,9 +78,9 @@ protected:
 
     QString frontPage() const
     {
-        for (const PageButtons &page : wizard()) {
-            if (frontend.isOnScreen(page.window))
-                return page.window;
+        for (const WindowRow &page : wizard()) {
+            if (frontend.isOnScreen(page.name))
+                return page.name;
         }
         return {};
     }
@@ -92,16 +94,14 @@ protected:
         settle();
     }
 
-    void chooseFrame(int number) { click("Form1", QStringLiteral("Option%1").arg(number)); }
+    void chooseFrame(int number) { click(windows::startPage, QStringLiteral("Option%1").arg(number)); }
 
     // Clicks the forward button of the page in front.
     void goForward()
     {
         const QString page = frontPage();
-        for (const PageButtons &buttons : wizard()) {
-            if (buttons.window == page)
-                click(page, buttons.forward);
-        }
+        const auto *wizardPage = dynamic_cast<const WizardPage *>(app->find(page));
+        click(page, wizardPage ? wizardPage->layout().forwardButton : kStartForwardButton);
     }
 
     QStringList messages;
