@@ -5,10 +5,11 @@
 
 #include "appicon.h"
 #include "driver.h"
-#include "filenames.h"
 #include "forkedchild.h"
 #include "germantranslation.h"
 #include "messages.h"
+#include "outputfolders.h"
+#include "outputlock.h"
 #include "runner.h"
 #include "scenario.h"
 
@@ -118,11 +119,6 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     }
     return options;
 }
-
-struct ScenarioFile {
-    QString path;
-    QString name; // below the folder given on the command line, ".scn" removed
-};
 
 QString withoutSuffix(const QString &path)
 {
@@ -265,35 +261,6 @@ QString verdict(const Child &child, bool timedOut, bool returned)
     return QStringLiteral("%1:%2: crashed").arg(file, lastLine);
 }
 
-// Does one output folder hold the other (or are they the same)? Such scenarios never run
-// side by side.
-bool overlap(const QString &a, const QString &b)
-{
-    return a == b || a.startsWith(b + '/') || b.startsWith(a + '/');
-}
-
-// Empties a scenario's output folder of an earlier run, so that nothing it finds there is
-// older than the scenario; the output folders of other scenarios inside it are spared.
-void emptyFolder(const QString &folder, const QStringList &spared)
-{
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        const QString path = QDir::cleanPath(entry.absoluteFilePath());
-        const bool isFolder = entry.isDir() && !entry.isSymLink();
-        const bool holdsSpared =
-            std::any_of(spared.begin(), spared.end(), [&](const QString &other) { return overlap(other, path); });
-        if (!holdsSpared) {
-            if (isFolder)
-                QDir(path).removeRecursively();
-            else
-                QFile::remove(path);
-        } else if (isFolder && !spared.contains(path)) {
-            emptyFolder(path, spared);
-        }
-    }
-}
-
 // Waits until a running child writes or ends, or until the first of them would hang.
 void waitForOutput(const std::vector<Child> &children, const std::vector<size_t> &running)
 {
@@ -314,13 +281,18 @@ void waitForOutput(const std::vector<Child> &children, const std::vector<size_t>
 int runAll(const Options &options, const std::vector<ScenarioFile> &files)
 {
     std::vector<Child> children(files.size());
-    QString outRoot;
-    if (!options.outDir.isEmpty())
-        outRoot = QDir::cleanPath(QFileInfo(options.outDir).absoluteFilePath());
+    const std::vector<OutputFolder> outDirs = options.outDir.isEmpty()
+                                                  ? std::vector<OutputFolder>(files.size())
+                                                  : planOutputFolders(realPath(options.outDir), files);
     for (size_t i = 0; i < files.size(); ++i) {
         children[i].file = files[i];
-        if (!outRoot.isEmpty())
-            children[i].outDir = QDir::cleanPath(outRoot + '/' + files[i].name);
+        children[i].outDir = outDirs[i].path;
+        if (!outDirs[i].failure.isEmpty()) {
+            // Its output folder would lie elsewhere: neither emptied nor used.
+            children[i].failure =
+                QStringLiteral("%1:1: output folder: %2").arg(shownLine(files[i].path), outDirs[i].failure);
+            children[i].done = true;
+        }
     }
     const int parallel = qMax(1, QThread::idealThreadCount());
     size_t reported = 0;
@@ -339,7 +311,7 @@ int runAll(const Options &options, const std::vector<ScenarioFile> &files)
         }
     };
     auto canStart = [&](size_t index) {
-        if (children[index].outDir.isEmpty())
+        if (children[index].done || children[index].outDir.isEmpty())
             return true;
         for (size_t other = 0; other < index; ++other) {
             if (children[other].running && overlap(children[other].outDir, children[index].outDir))
@@ -352,11 +324,7 @@ int runAll(const Options &options, const std::vector<ScenarioFile> &files)
     while (reported < children.size()) {
         while (next < children.size() && int(running.size()) < parallel && canStart(next)) {
             Child &child = children[next];
-            if (const QString escape = outRoot.isEmpty() ? QString() : linkEscape(outRoot, child.file.name);
-                !escape.isEmpty()) {
-                // Its output folder would lie elsewhere: neither emptied nor used.
-                child.failure = QStringLiteral("%1:1: output folder: %2").arg(shownLine(child.file.path), escape);
-                child.done = true;
+            if (child.done) {
                 ++next;
                 continue;
             }
@@ -493,8 +461,24 @@ int main(int argc, char **argv)
         badArguments(QStringLiteral("no scenario file found in %1").arg(options.paths.join(' ')));
         return kBadArguments;
     }
-    if (!options.outDir.isEmpty() && !prepareOutRoot(options.outDir))
-        return kBadArguments;
+    std::optional<OutputLock> outLock;
+    if (!options.outDir.isEmpty()) {
+        if (const QString refusal = outputFoldersRefusal(options.outDir, options.paths, *files); !refusal.isEmpty()) {
+            badArguments(refusal);
+            return kBadArguments;
+        }
+        if (!prepareOutRoot(options.outDir))
+            return kBadArguments;
+        outLock.emplace(options.outDir, [&options] {
+            printLine(QStringLiteral("korvalde-scenario: waiting for another run with --out %1")
+                          .arg(shownLine(options.outDir)),
+                      stderr);
+        });
+        if (!outLock->isHeld()) {
+            badArguments(QStringLiteral("--out %1 cannot be locked").arg(options.outDir));
+            return kBadArguments;
+        }
+    }
     if (application != nullptr && options.gui)
         prepareWidgets();
     return runAll(options, *files);
