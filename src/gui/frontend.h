@@ -81,8 +81,7 @@ public:
 private:
     struct Shown {
         std::unique_ptr<WindowView> view;
-        QPointer<QWidget> window;              // the page in the stack or the dialog
-        std::unique_ptr<ReadyDialogs> dialogs; // a page's file and print dialogs
+        QPointer<QWidget> window; // the page in the stack or the dialog
     };
 
     UserInput inputFor(const QString &window);
@@ -107,14 +106,13 @@ private:
     // Runs a file dialog (or its test runner); the chosen file, or nothing when cancelled.
     std::optional<QString> runFileDialog(QFileDialog &dialog, const SaveRunner &runner);
     void runModal(const std::function<void()> &modal);
-    // The dialogs of the page in front, which is the page that opens them; with no page in
-    // front yet, dialogs of the front end's own.
-    ReadyDialogs &frontPageDialogs();
 
     static constexpr int kSavedNoticeMilliseconds = 5000;
 
     Application *app_ = nullptr;
     std::unique_ptr<MainWindow> mainWindow_;
+    // The file and print dialogs, built ahead; they go before the main window.
+    std::unique_ptr<ReadyDialogs> dialogs_;
     std::map<const Window *, Shown> windows_;
     const Window *frontPage_ = nullptr;
     bool frontPagePending_ = false;
@@ -125,7 +123,6 @@ private:
     PrintRunner runPrint_;
     OpenRunner runOpen_;
     std::function<void()> endProgram_;
-    std::unique_ptr<ReadyDialogs> dialogsWithoutPage_;
 };
 
 } // namespace korvalde::gui
