@@ -4,6 +4,7 @@
 #include "frontend.h"
 #include "model/application.h"
 #include "pages/start/startpage.h"
+#include "widgetinput.h"
 #include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
@@ -61,12 +62,7 @@ protected:
         makeActive(frontend.mainWindow());
     }
 
-    static void settle()
-    {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::sendPostedEvents();
-    }
+    static void settle() { gui::settle(); }
 
     // Keys go to the active window only, as on a desktop.
     static void makeActive(QWidget &window)
@@ -90,7 +86,7 @@ protected:
         auto *button = qobject_cast<QAbstractButton *>(frontend.widget(window, control));
         ASSERT_NE(button, nullptr) << qPrintable(window + '.' + control);
         ASSERT_TRUE(button->isEnabled()) << qPrintable(window + '.' + control);
-        button->click();
+        QTest::mouseClick(button, Qt::LeftButton, {}, gui::hotSpot(*button));
         settle();
     }
 
