@@ -5,7 +5,9 @@ KORVALDE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KORVALDE_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-translations-l10n libgtest-dev
+    qt6-httpserver-dev qt6-websockets-dev
     fonts-dejavu-core xvfb xauth
+    chromium
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian poppler-utils python3
 )

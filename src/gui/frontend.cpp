@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -426,8 +425,7 @@ void Frontend::openSheet(const QString &path)
 
 void Frontend::fileSaved(const QString &fileName)
 {
-    mainWindow_->statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(QFileInfo(fileName).fileName()),
-                                          kSavedNoticeMilliseconds);
+    mainWindow_->statusBar()->showMessage(savedNotice(fileName), kSavedNoticeMilliseconds);
 }
 
 void Frontend::printCard(const WeaponCard &card)

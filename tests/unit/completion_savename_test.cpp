@@ -1,7 +1,7 @@
 // What the save dialog offers, and the name a sheet can always hold.
 
 #include "app/windowfactory.h"
-#include "pages/completion/savefile.h"
+#include "model/savefile.h"
 #include "pages/completion/suggestedfilename.h"
 
 #include <QFile>

@@ -1,10 +1,13 @@
-// korvalde-scenario: runs scenario files against the core or, with --gui, the real widgets.
+// korvalde-scenario: runs scenario files against the core or, with --gui, the real widgets,
+// or, with --browser, the web page in a headless browser.
 // Each scenario runs in a process of its own, so that a crash or a hang fails only that
 // scenario and the run goes on with the next one; the process is a fork of the prepared
 // tool, so that no scenario pays for loading and starting Qt.
 
 #include "appicon.h"
+#include "browserdriver.h"
 #include "driver.h"
+#include "environment.h"
 #include "forkedchild.h"
 #include "germantranslation.h"
 #include "messages.h"
@@ -45,14 +48,17 @@ using namespace korvalde::scenario;
 // reference.
 int commandLineCount = 0;
 char **commandLine = nullptr;
+// With --browser: the web server and the browser every scenario's page shares.
+std::unique_ptr<browser::Environment> browserEnvironment;
 
 constexpr int kBadArguments = 2;
 // A scenario that shows no progress (no next line begun) for this long hangs.
 constexpr int kScenarioSeconds = 10;
-const char *const kUsage = "korvalde-scenario [--gui] [--out DIR] FILE_OR_FOLDER...";
+const char *const kUsage = "korvalde-scenario [--gui | --browser] [--out DIR] FILE_OR_FOLDER...";
 
 struct Options {
     bool gui = false;
+    bool browser = false;
     QString outDir;
     QString screenshot; // --screenshot PNG: a picture after the one scenario
     QStringList paths;
@@ -76,11 +82,14 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Runs Korvalde scenario files against the program's core or, with --gui, against its\n"
-                       "real widgets. A folder runs every *.scn file below it. Prints FILE:LINE: message for\n"
+                       "real widgets, or, with --browser, against its web page. A folder runs every *.scn file below "
+                       "it. Prints FILE:LINE: message for\n"
                        "each failing scenario, then \"N passed, N failed\". Exit status 0 when all passed, 1\n"
                        "when any failed, 2 on bad arguments."));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Shows this help."));
     const QCommandLineOption gui("gui", QStringLiteral("Drives the real Qt widgets instead of the core."));
+    const QCommandLineOption browser(
+        "browser", QStringLiteral("Drives the web page of korvalde-web (built beside the tool) in headless Chromium."));
     const QCommandLineOption out("out", QStringLiteral("Leaves each scenario's output folder as DIR/NAME."),
                                  QStringLiteral("DIR"));
     const QCommandLineOption screenshot(
@@ -88,7 +97,7 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
         QStringLiteral("With --gui and one scenario: runs it, then saves the main window to PNG and each open\n"
                        "dialog beside it (PNG with -DIALOG before the suffix), for the documentation."),
         QStringLiteral("PNG"));
-    parser.addOptions({help, gui, out, screenshot});
+    parser.addOptions({help, gui, browser, out, screenshot});
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("FILE_OR_FOLDER..."));
     if (!parser.parse(arguments)) {
@@ -102,6 +111,11 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     }
     Options options;
     options.gui = parser.isSet(gui);
+    options.browser = parser.isSet(browser);
+    if (options.gui && options.browser) {
+        badArguments(QStringLiteral("--gui and --browser exclude each other"));
+        return kBadArguments;
+    }
     options.outDir = parser.value(out);
     options.screenshot = parser.value(screenshot);
     options.paths = parser.positionalArguments();
@@ -182,7 +196,15 @@ int runOne(const Options &options)
     std::unique_ptr<QApplication> ownApplication;
     if (options.gui && QCoreApplication::instance() == nullptr)
         ownApplication = std::make_unique<QApplication>(commandLineCount, commandLine);
-    std::unique_ptr<Driver> driver = options.gui ? makeGuiDriver() : makeCoreDriver();
+    std::unique_ptr<Driver> driver;
+    if (options.browser) {
+        auto page = std::make_unique<browser::BrowserDriver>();
+        if (const QString why = page->start(browserEnvironment->devTools(), browserEnvironment->page()); !why.isEmpty())
+            return fail(1, why);
+        driver = std::move(page);
+    } else {
+        driver = options.gui ? makeGuiDriver() : makeCoreDriver();
+    }
     if (!driver)
         return fail(1, QStringLiteral("the widget front end is not built in"));
     RunContext context;
@@ -294,7 +316,9 @@ int runAll(const Options &options, const std::vector<ScenarioFile> &files)
             children[i].done = true;
         }
     }
-    const int parallel = qMax(1, QThread::idealThreadCount());
+    // A page waits on the server and the browser most of the time: twice as many side by
+    // side keep the cores busy.
+    const int parallel = qMax(1, QThread::idealThreadCount()) * (options.browser ? 2 : 1);
     size_t reported = 0;
     int passed = 0;
     int failed = 0;
@@ -481,5 +505,15 @@ int main(int argc, char **argv)
     }
     if (application != nullptr && options.gui)
         prepareWidgets();
-    return runAll(options, *files);
+    if (options.browser) {
+        browserEnvironment = std::make_unique<browser::Environment>();
+        const QString web = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("korvalde-web"));
+        if (const QString why = browserEnvironment->start(web); !why.isEmpty()) {
+            printLine(QStringLiteral("korvalde-scenario: %1").arg(shownLine(why)), stderr);
+            return kBadArguments;
+        }
+    }
+    const int status = runAll(options, *files);
+    browserEnvironment.reset();
+    return status;
 }

@@ -1,7 +1,6 @@
 #include "pages/completion/savesheet.h"
 
 #include "model/application.h"
-#include "pages/completion/savefile.h"
 #include "pages/completion/suggestedfilename.h"
 #include "pages/completion/weaponsheet.h"
 #include "pages/completion/windows1252.h"
@@ -18,18 +17,18 @@ void saveWeaponSheet(Window &completionPage, QString &lastChosen)
     const QString suggestion = lastChosen.isEmpty()
                                    ? suggestedFileName(completionPage["waffenname"].text(), QStringLiteral(".txt"))
                                    : QFileInfo(lastChosen).fileName();
-    const std::optional<QString> fileName =
-        app.platform().askSaveFileName({QStringLiteral("Textdateien (*.txt)"), suggestion});
-    if (!fileName || fileName->isEmpty())
+    const SaveResult result = app.platform().saveFile({QStringLiteral("Textdateien (*.txt)"), suggestion},
+                                                      toWindows1252(weaponSheetText(completionPage)));
+    if (result.outcome == SaveResult::Outcome::Cancelled)
         return;
-    lastChosen = *fileName;
-    const QString reason = saveFileWhole(*fileName, toWindows1252(weaponSheetText(completionPage)));
-    if (reason.isEmpty()) {
-        app.platform().fileSaved(*fileName);
+    if (result.chosenByUser)
+        lastChosen = result.fileName;
+    if (result.outcome == SaveResult::Outcome::Saved) {
+        app.platform().fileSaved(result.fileName);
         return;
     }
     app.showMessage({kSaveFailedMessage, sheet::kAppTitle, MessageIcon::Warning,
-                     QDir::toNativeSeparators(*fileName) + QStringLiteral("\n") + reason});
+                     QDir::toNativeSeparators(result.fileName) + QStringLiteral("\n") + result.reason});
 }
 
 } // namespace korvalde::completion

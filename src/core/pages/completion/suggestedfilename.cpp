@@ -1,6 +1,6 @@
 #include "pages/completion/suggestedfilename.h"
 
-#include "pages/completion/savefile.h"
+#include "model/savefile.h"
 
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>

@@ -1,4 +1,4 @@
-#include "pages/completion/savefile.h"
+#include "model/savefile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,0 +1,48 @@
+#include "commandline.h"
+#include "routes.h"
+#include "sessiontable.h"
+
+#include <QCoreApplication>
+#include <QHttpServer>
+
+#include <cstdio>
+
+using namespace korvalde;
+
+namespace {
+
+QStringList argumentList(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const web::CommandLine commandLine = web::readCommandLine(argumentList(argc, argv));
+    if (commandLine.exitStatus) {
+        std::fputs(qUtf8Printable(commandLine.output), stdout);
+        std::fputs(qUtf8Printable(commandLine.error), stderr);
+        return *commandLine.exitStatus;
+    }
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvalde-web"));
+
+    QHttpServer server;
+    web::addRoutes(server);
+    web::SessionTable sessions(server);
+    const quint16 port = server.listen(commandLine.address, commandLine.port);
+    if (port == 0) {
+        std::fprintf(stderr, "korvalde-web: Auf %s lässt sich nicht lauschen.\n",
+                     qUtf8Printable(web::pageAddress(commandLine.address, commandLine.port)));
+        return 1;
+    }
+    // The address alone on its line, so that a tool starting the server can read it.
+    std::printf("%s\n", qUtf8Printable(web::pageAddress(commandLine.address, port)));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
