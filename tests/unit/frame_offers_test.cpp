@@ -94,8 +94,9 @@ TEST(FrameOffers, Page2ShowsWhatItOffersAndWhatTheFrameStartsWith)
     }
 }
 
-// What a frame can carry follows from the mounts page 2 shows for it: the gas vents need
-// the barrel mount, page 5's accessories the top or the underbarrel mount, and a frame
+// What a frame can carry follows from the mounts page 2 shows for it: the gas vents and a
+// silencer need the barrel mount, the underbarrel weight and the foregrip the underbarrel
+// mount, page 5's accessories the top or the underbarrel mount, and a frame
 // with a top mount but no underbarrel mount has the underbarrel taken from the start, so
 // no mount dialog offers it. The same holds for a page 5 built again after a back step.
 TEST(FrameOffers, TheMountsOnPage2DecideWhatLaterPagesOffer)
@@ -109,6 +110,13 @@ TEST(FrameOffers, TheMountsOnPage2DecideWhatLaterPagesOffer)
         for (const char *vent : {"gas", "gas2", "gas3", "gas4"})
             EXPECT_EQ(run->offers("Form3", vent), barrel) << qPrintable(run->name()) << ' ' << vent;
         run->goForward("Form3", "Command2");
+        // The underbarrel weight and the foregrip need the underbarrel mount, a silencer
+        // the barrel mount.
+        for (const char *box : {"unterlaufgewicht", "vordergriff"})
+            EXPECT_EQ(run->offers("Form4", box), underbarrel) << qPrintable(run->name()) << ' ' << box;
+        if (!barrel) {
+            EXPECT_FALSE(run->offers("Form4", "schall")) << qPrintable(run->name());
+        }
         run->goForward("Form4", "Command2");
         for (int visit = 0; visit < 2; ++visit) {
             const QString when = run->name() + (visit == 0 ? "" : " after going back");
