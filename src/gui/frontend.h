@@ -82,6 +82,7 @@ private:
     struct Shown {
         std::unique_ptr<WindowView> view;
         QPointer<QWidget> window; // the page in the stack or the dialog
+        QPointer<QWidget> opener; // a dialog's: the widget whose click opened it
     };
 
     UserInput inputFor(const QString &window);
@@ -106,6 +107,8 @@ private:
     // Runs a file dialog (or its test runner); the chosen file, or nothing when cancelled.
     std::optional<QString> runFileDialog(QFileDialog &dialog, const SaveRunner &runner);
     void runModal(const std::function<void()> &modal);
+    // Gives the keyboard focus back to the widget, if the user can still reach it.
+    static void returnFocusTo(QWidget *widget);
 
     static constexpr int kSavedNoticeMilliseconds = 5000;
 
@@ -118,6 +121,9 @@ private:
     bool frontPagePending_ = false;
     // Held during a user action on the widgets; let go before a modal dialog runs.
     std::optional<LayoutBatch> layoutBatch_;
+    // The widget of the user action running now, and where the focus goes when it ends.
+    QPointer<QWidget> actingWidget_;
+    QPointer<QWidget> focusAfterAction_;
     MessageRunner runMessage_;
     SaveRunner runSave_;
     PrintRunner runPrint_;

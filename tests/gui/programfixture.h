@@ -92,6 +92,18 @@ protected:
 
     void chooseFrame(int number) { click(windows::startPage, QStringLiteral("Option%1").arg(number)); }
 
+    // The loaded page's button that reads `caption` ("&Weiter", "&Zurück"), or empty.
+    QString buttonReading(const QString &page, const QString &caption) const
+    {
+        if (const Window *window = app->find(page)) {
+            for (const auto &control : window->controls()) {
+                if (control->kind() == ControlKind::Button && control->text() == caption)
+                    return control->name();
+            }
+        }
+        return {};
+    }
+
     // Clicks the forward button of the page in front.
     void goForward()
     {

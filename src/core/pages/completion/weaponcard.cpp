@@ -3,6 +3,8 @@
 #include "pages/completion/suggestedfilename.h"
 #include "pages/completion/weaponsheet.h"
 
+#include <QRegularExpression>
+
 namespace korvalde::completion {
 
 namespace {
@@ -15,13 +17,17 @@ CardRow rowOf(const QString &pattern, const Window &page)
     return {pattern.left(colon), fillSheetPattern(pattern.mid(colon + 1), page)};
 }
 
-// The sheet keeps its columns with blanks and writes " / " even when there is no ceramic
-// concealability; the card reads better without either.
+// The sheet keeps its columns with blanks, writes " / " even when there is no ceramic
+// concealability and glues the weight's unit to its number ("1,45kg"); the card reads
+// better without either and with the unit set apart, as in print ("1,45 kg"). The damage
+// code ("9M") is no number with a unit and stays as it is.
 CardRow tidy(CardRow row)
 {
+    static const QRegularExpression gluedUnit(QStringLiteral("(\\d)(kg)$"));
     row.value = row.value.simplified();
     if (row.value.endsWith(QLatin1String(" /")))
         row.value.chop(2);
+    row.value.replace(gluedUnit, QStringLiteral("\\1 \\2"));
     return row;
 }
 
