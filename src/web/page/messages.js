@@ -13,6 +13,12 @@ export class MessageBoxes {
       event.preventDefault();
       this.#dismiss();
     });
+    // Enter answers OK wherever the focus is, as on the desktop.
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.altKey || event.ctrlKey || event.metaKey) return;
+      event.preventDefault();
+      this.#dismiss();
+    });
     dialog.addEventListener('cancel', (event) => {
       event.preventDefault();
       this.#dismiss();
