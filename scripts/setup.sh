@@ -9,6 +9,7 @@ KORVALDE_PACKAGES=(
     fonts-dejavu-core xvfb xauth
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian poppler-utils
+    curl systemd strace nginx
 )
 
 korvalde_install_missing() {

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "originpolicy.h"
+#include "preload.h"
 #include "responseheaders.h"
 #include "routes.h"
 #include "sessiontable.h"
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvalde-web"));
 
+    web::preloadWhatSessionsRead();
     const web::OriginPolicy origins(commandLine.allowedOrigins);
     QHttpServer server;
     web::addRoutes(server, origins);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace korvalde::web {
 
@@ -203,9 +204,15 @@ void SessionTable::closeAll(std::function<void()> allGone)
 {
     closingAll_ = true;
     allGone_ = std::move(allGone);
-    for (auto &[key, connection] : connections_)
-        connection->closeWith(QStringLiteral("shutdown"), QStringLiteral("Der Server wird beendet."),
-                              QWebSocketProtocol::CloseCodeGoingAway);
+    // Closing a connection may report it gone at once, which takes it out of the table.
+    std::vector<Connection *> open;
+    for (const auto &[connection, owned] : connections_)
+        open.push_back(connection);
+    for (Connection *connection : open) {
+        if (connections_.contains(connection))
+            connection->closeWith(QStringLiteral("shutdown"), QStringLiteral("Der Server wird beendet."),
+                                  QWebSocketProtocol::CloseCodeGoingAway);
+    }
     if (connections_.empty() && allGone_)
         std::exchange(allGone_, nullptr)();
 }
