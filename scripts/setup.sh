@@ -7,6 +7,7 @@ KORVALDE_PACKAGES=(
     qt6-base-dev qt6-translations-l10n libgtest-dev
     qt6-httpserver-dev qt6-websockets-dev
     fonts-dejavu-core xvfb xauth
+    chromium
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian poppler-utils
     curl systemd strace nginx

@@ -18,6 +18,25 @@ const QString kHelp = QStringLiteral("Aufruf: korvalde [OPTION] [DATEI]\n"
                                      "Argumente:\n"
                                      "  DATEI          Ein gespeichertes Waffenblatt (.txt) beim Start öffnen.\n");
 
+// An argument as it may be echoed to the terminal: control characters (an escape
+// sequence would reach the terminal) become "?", and a long one is cut.
+QString echoable(const QString &argument)
+{
+    constexpr qsizetype kLongestEcho = 40;
+    QString shown;
+    for (const char32_t letter : argument.toUcs4()) {
+        if (shown.size() >= kLongestEcho) {
+            shown += u'…';
+            break;
+        }
+        const QChar::Category category = QChar::category(letter);
+        const bool control =
+            category == QChar::Other_Control || category == QChar::Other_Format || category == QChar::Other_Surrogate;
+        shown += control ? QStringLiteral("?") : QString::fromUcs4(&letter, 1);
+    }
+    return shown;
+}
+
 CommandLine wrong(const QString &why)
 {
     return {kWrongArguments, {}, QStringLiteral("korvalde: %1 Mehr mit „korvalde --help“.\n").arg(why), {}};
@@ -38,7 +57,7 @@ CommandLine readCommandLine(const QStringList &arguments)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString dashes = unknown.constFirst().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return wrong(QStringLiteral("Unbekannte Option „%1%2“.").arg(dashes, unknown.constFirst()));
+            return wrong(QStringLiteral("Unbekannte Option „%1%2“.").arg(dashes, echoable(unknown.constFirst())));
         }
         return wrong(QStringLiteral("Falscher Aufruf."));
     }

@@ -71,19 +71,28 @@ private:
 };
 
 // A single-line field never narrower than the text the program writes, so every value
-// and the name the program proposes read fully; room for `minimumLetters` letters when it
-// is short. It keeps the width of its widest text so far: a value that gets shorter again
-// does not make the page move under the user's pointer. What the user types scrolls
-// within the field rather than widening the window under the typing hand.
+// and the name the program proposes read fully, up to `maximumLetters` letters: a name
+// from a reopened sheet can be as long as the user once typed it, and would push the
+// window off the screen. Room for `minimumLetters` letters when the text is short. It
+// keeps the width of its widest text so far: a value that gets shorter again does not
+// make the page move under the user's pointer. What the user types scrolls within the
+// field rather than widening the window under the typing hand.
 class TextFittingField : public QLineEdit {
 public:
-    explicit TextFittingField(int minimumLetters) : minimumLetters_(minimumLetters) {}
+    TextFittingField(int minimumLetters, int maximumLetters)
+        : minimumLetters_(minimumLetters), maximumLetters_(maximumLetters)
+    {
+    }
 
     QSize sizeHint() const override
     {
         const QFontMetrics metrics = fontMetrics();
-        const int textWidth = isModified() ? 0 : metrics.horizontalAdvance(text());
-        const int wanted = std::max(textWidth, metrics.horizontalAdvance(QString(minimumLetters_, QLatin1Char('X'))));
+        const auto lettersWide = [&metrics](int letters) {
+            return metrics.horizontalAdvance(QString(letters, QLatin1Char('X')));
+        };
+        const int textWidth =
+            isModified() ? 0 : std::min(metrics.horizontalAdvance(text()), lettersWide(maximumLetters_));
+        const int wanted = std::max(textWidth, lettersWide(minimumLetters_));
         widest_ = std::max(widest_, wanted);
         return {widest_ + 16, QLineEdit::sizeHint().height()};
     }
@@ -100,8 +109,12 @@ protected:
 
 private:
     int minimumLetters_;
+    int maximumLetters_;
     mutable int widest_ = 0;
 };
+
+// Values the program writes are short; a bound keeps a surprise from widening the page.
+constexpr int kDisplayFieldLetters = 60;
 
 // A field only the program writes: without the frame and the white ground of an input
 // field and without a caret, so that only the fields the user types into look like
@@ -109,7 +122,7 @@ private:
 // a read-only field. It never takes the keyboard focus.
 class DisplayField : public TextFittingField {
 public:
-    DisplayField() : TextFittingField(5)
+    DisplayField() : TextFittingField(5, kDisplayFieldLetters)
     {
         setReadOnly(true);
         setFrame(false);
@@ -177,8 +190,10 @@ Qt::CheckState toQt(CheckState state)
     return Qt::Unchecked;
 }
 
-// Room a field the user types into offers before its text scrolls.
+// Room a field the user types into offers before its text scrolls, and the most it takes
+// for a text the program writes (the longest name it proposes needs about 24).
 constexpr int kEditFieldLetters = 12;
+constexpr int kEditFieldMostLetters = 32;
 
 QAbstractButton *reportingClicks(QAbstractButton *button, const UserInput &input, const QString &name)
 {
@@ -206,7 +221,7 @@ QWidget *createWidget(const Control &control, const UserInput &input)
         return reportingClicks(button, input, name);
     }
     case ControlKind::EditField: {
-        auto *field = new TextFittingField(kEditFieldLetters);
+        auto *field = new TextFittingField(kEditFieldLetters, kEditFieldMostLetters);
         QObject::connect(field, &QLineEdit::textEdited, field,
                          [input, name](const QString &text) { input.type(name, text); });
         return field;
@@ -223,8 +238,12 @@ QWidget *createWidget(const Control &control, const UserInput &input)
         return new DisplayField;
     case ControlKind::TextArea:
         return new DisplayArea;
-    case ControlKind::Label:
-        return new QLabel;
+    case ControlKind::Label: {
+        // Captions are words, never markup.
+        auto *label = new QLabel;
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
     case ControlKind::Frame:
         return new QGroupBox;
     case ControlKind::Picture:

@@ -17,17 +17,31 @@ constexpr int kNoDisplayStatus = 1;
 QtMessageHandler passOn = nullptr;
 QList<std::pair<QtMsgType, QString>> heldBack;
 
+// Qt names a display in one of these; without any, there is no display to connect to.
+bool displayNamed()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 void holdBack(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
-    // Qt ends the program after a fatal message; the only one it gives while connecting
-    // is that there is no display to connect to.
-    if (type == QtFatalMsg) {
+    if (type != QtFatalMsg) {
+        heldBack.append({type, text});
+        return;
+    }
+    // Qt ends the program after a fatal message. Without a display that is the whole
+    // story; with one, the platform plugin failed, and only Qt's own messages tell why.
+    if (!displayNamed()) {
         std::fputs("korvalde: Keine grafische Anzeige gefunden; Korvalde läuft nur auf einem Bildschirm "
                    "(DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt oder nicht erreichbar).\n",
                    stderr);
-        std::_Exit(kNoDisplayStatus);
+    } else {
+        std::fputs("korvalde: Die grafische Oberfläche lässt sich nicht starten. Qt meldet:\n", stderr);
+        heldBack.append({type, text});
+        for (const auto &held : std::as_const(heldBack))
+            std::fprintf(stderr, "  %s\n", qUtf8Printable(held.second));
     }
-    heldBack.append({type, text});
+    std::_Exit(kNoDisplayStatus);
 }
 
 } // namespace

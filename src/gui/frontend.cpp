@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -371,9 +373,13 @@ void Frontend::showMessage(const MessageBox &message)
 {
     QMessageBox box(mainWindow_.get());
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral("Korvalde") : message.title);
+    // The texts carry file and weapon names, which are never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(message.text);
     box.setIcon(toQt(message.icon));
     box.setInformativeText(message.informativeText);
+    if (auto *informative = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
+        informative->setTextFormat(Qt::PlainText);
     box.setStandardButtons(QMessageBox::Ok);
     runModal([&] {
         if (runMessage_)
@@ -450,8 +456,13 @@ void Frontend::printCard(const WeaponCard &card)
     prepareCardPrinter(printer, card);
     // Printing to a file offers one named after this card in the folder saved to last, not
     // the last card's file. Without a printer the dialog can only print to a file.
+    const QString cardFile = QDir(saveFolder()).filePath(card.fileName);
     if (printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinterNames().isEmpty())
-        printer.setOutputFileName(QDir(saveFolder()).filePath(card.fileName));
+        printer.setOutputFileName(cardFile);
+    // The dialog was built ahead and read the printer's file name then; on accepting it
+    // sets its own file field on the printer, so the field must offer this card's file.
+    if (auto *fileField = dialog.findChild<QLineEdit *>(QStringLiteral("filename")))
+        fileField->setText(QDir::toNativeSeparators(cardFile));
     bool accepted = false;
     runModal([&] { accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted; });
     if (accepted && !printWeaponCard(printer, card))

@@ -2,10 +2,12 @@
 // control is squeezed below its height or lies on another, and the largest page fits a
 // 1366 x 768 screen. The test run repeats this at 200% scaling.
 
+#include "dialoganswers.h"
 #include "pages/page5/mountdialogs.h"
 #include "programfixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -144,6 +147,39 @@ TEST_P(CaptionsTest, EveryPageAndDialogReadsFully)
 }
 
 INSTANTIATE_TEST_SUITE_P(Frames, CaptionsTest, ::testing::Range(1, 15));
+
+class LongNames : public ProgramFixture {};
+
+// A name as long as the user once typed it, reopened from the sheet, scrolls within its
+// field as it did while typed: the page stays on the screen with every button on it.
+TEST_F(LongNames, AReopenedLongNameKeepsThePageOnTheScreen)
+{
+    QTemporaryDir folder;
+    const QString sheet = folder.filePath("lang.txt");
+    frontend.setSaveRunner([&sheet](QFileDialog &dialog) { return gui::runAndAnswer(dialog, sheet); });
+    chooseFrame(9);
+    for (int step = 0; step < 5; ++step)
+        goForward();
+    auto *name = qobject_cast<QLineEdit *>(frontend.widget("Form5", "waffenname"));
+    QApplication::clipboard()->setText(QStringLiteral("Ein sehr langer Name ").repeated(50));
+    name->selectAll();
+    QTest::keySequence(name, QKeySequence::Paste);
+    click("Form5", "cmdSave");
+    click("Form5", "Command1");
+    frontend.openSheet(sheet);
+    settle();
+    ASSERT_EQ(frontPage(), "Form5");
+    ASSERT_TRUE(app->find("Form5")->find("waffenname")->text().startsWith("Ein sehr langer Name"));
+    QWidget &window = frontend.mainWindow();
+    window.layout()->activate();
+    settle();
+    EXPECT_LE(window.width(), kScreenRoom.width());
+    for (QPushButton *button : frontend.windowWidget("Form5")->findChildren<QPushButton *>()) {
+        const QRect onWindow(button->mapTo(&window, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(window.rect().contains(onWindow)) << qPrintable(button->objectName());
+    }
+    EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join('\n'));
+}
 
 } // namespace
 

@@ -1,12 +1,16 @@
 // Behaviour a desktop user takes for granted: the frame list is a radio group, a
 // maximized window stays maximized while the wizard walks on, the save dialog offers a
-// name in the folder saved to last, and a dialog opens without waiting to be built.
+// name in the folder saved to last, a dialog opens without waiting to be built, and a
+// message shows a file's name as it is, never as markup.
 
 #include "dialoganswers.h"
 #include "programfixture.h"
 
+#include <QAccessible>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPointer>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace korvalde::test {
@@ -114,6 +118,42 @@ TEST_F(DesktopConventions, DialogsAreBuiltAheadAndEachFileDialogServesOneOpening
     ASSERT_EQ(app->find("Form5"), nullptr);
     EXPECT_EQ(dialogsOnceIdle<QFileDialog>(window, 1), 1) << "the save dialog goes with its page";
     EXPECT_EQ(dialogsOnceIdle<QPrintDialog>(window, 0), 0);
+}
+
+// What a screen reader reads from a message box's texts, as the box shows them.
+QStringList readAloud(const QMessageBox &box)
+{
+    QStringList texts;
+    for (QLabel *label : box.findChildren<QLabel *>())
+        texts << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    return texts;
+}
+
+// A file named like a web page keeps its name in a message, in the text and in the
+// details below it.
+TEST_F(DesktopConventions, MessagesShowFileNamesAsTheyAreNamed)
+{
+    const QString markup = QStringLiteral("<h1>GROSS<hr><font color=red size=7>ROT");
+    QStringList shown;
+    frontend.setMessageRunner([&shown](QMessageBox &box) { shown << readAloud(box); });
+    QTemporaryDir folder;
+    frontend.openSheet(folder.filePath(markup + ".txt"));
+    settle();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Die Datei \"%1.txt\" lässt sich nicht lesen.").arg(markup)))
+        << qPrintable(shown.join('\n'));
+
+    const QString card = folder.filePath("fehlt/" + markup + ".pdf");
+    frontend.setPrintRunner([&card](QPrintDialog &dialog) {
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(card);
+        return true;
+    });
+    chooseFrame(9);
+    for (int step = 0; step < 5; ++step)
+        goForward();
+    shown.clear();
+    click("Form5", "cmdDrucken");
+    EXPECT_TRUE(shown.contains(card)) << qPrintable(shown.join('\n'));
 }
 
 } // namespace

@@ -3,11 +3,15 @@
 
 #include "pages/completion/weaponsheet.h"
 #include "programfixture.h"
+#include "savefolder.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace korvalde::test {
 
@@ -82,6 +86,30 @@ TEST_F(PrintCardTest, CardOnOnePageHoldsEveryValueOfTheSheetAndPrintingWritesNot
         for (const QString &part : parts)
             EXPECT_TRUE(card.contains(part.simplified())) << qPrintable(part) << " missing from\n" << qPrintable(card);
     }
+    EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join('\n'));
+}
+
+// Printing to a file, the dialog accepted as it comes, writes the card offered: named after
+// the weapon as it is named now, in the folder saved to last.
+TEST_F(PrintCardTest, PrintingToAFileWritesTheOfferedCardInTheFolderSavedTo)
+{
+    QTemporaryDir folder;
+    gui::rememberSaveFolder(folder.filePath("blatt.txt"));
+    frontend.setPrintRunner([](QPrintDialog &dialog) {
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
+        return dialog.exec() == QDialog::Accepted;
+    });
+    chooseFrame(9);
+    for (int step = 0; step < 5; ++step)
+        goForward();
+    click("Form5", "cmdDrucken");
+    auto *name = qobject_cast<QLineEdit *>(frontend.widget("Form5", "waffenname"));
+    QApplication::clipboard()->setText(QStringLiteral("Zweite Karte"));
+    name->selectAll();
+    QTest::keySequence(name, QKeySequence::Paste);
+    settle();
+    click("Form5", "cmdDrucken");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), (QStringList{"Sturmgewehr #1.pdf", "Zweite Karte.pdf"}));
     EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join('\n'));
 }
 

@@ -6,6 +6,8 @@
 # - every scenario under passing/ passes, and the two under isolated/ pass side by side
 #   with --out, each in an output folder of its own;
 # - file names lead nowhere through links, a huge failing line is printed once and short;
+# - with --out nothing but each scenario's own output folder is emptied, and runs with one
+#   --out take turns; an expected file that is a FIFO is unreadable, not a hang;
 # - bad arguments, unreadable files and arguments naming no scenario give exit status 2;
 #   --help prints the usage on standard output with exit status 0.
 set -uo pipefail
@@ -75,6 +77,84 @@ printf 'save "x.txt"\n' >"$work/links/linked.scn"
 output=$("$tool" $mode --out "$work/links/out" "$work/links/linked.scn")
 if ! printf '%s\n' "$output" | grep -q "linked.scn:1: .*through the link" || [ ! -e "$work/outside/secret.txt" ]; then
     fail "an output folder through a link: $output"
+fi
+
+# Output folders that are no folder of their own below --out are bad arguments, and the
+# run then removes nothing: names with an empty, "." or ".." step, one name for two
+# scenarios, an --out holding or inside a scenario folder or holding a scenario file
+# (through a link, too).
+places=$work/places
+make_places() {
+    rm -rf "$places"
+    mkdir -p "$places/out" "$places/scn" "$places/one" "$places/two"
+    printf 'expect Form1 shown true\n' >"$places/scn/x.scn"
+    for name in .scn ..scn ...scn; do cp "$places/scn/x.scn" "$places/scn/$name"; done
+    cp "$places/scn/x.scn" "$places/one/x.scn"
+    cp "$places/scn/x.scn" "$places/two/x.scn"
+    ln -s scn "$places/scn-link"
+    touch "$places/keep.txt" "$places/out/keep.txt"
+}
+make_places
+kept=$(cd "$places" && find . | sort)
+for arguments in "--out out scn/.scn" "--out out scn/..scn" "--out out scn/...scn" "--out out one/x.scn two/x.scn" \
+    "--out out one two" "--out scn scn" "--out . scn" "--out scn/out scn" "--out scn-link/out scn" \
+    "--out one one/x.scn" "--out scn-link scn/x.scn"; do
+    make_places
+    output=$(cd "$places" && "$tool" $mode $arguments 2>&1)
+    code=$?
+    if [ "$code" -ne 2 ] || [ "$(cd "$places" && find . | sort)" != "$kept" ]; then
+        fail "arguments '$arguments': exit $code, expected 2 with nothing removed: $output"
+    fi
+done
+
+# Output folders are compared by where they really are: a link back to --out, or a second
+# link to one scenario's folder, fails that scenario instead of emptying or sharing it.
+make_places
+printf 'copy "sheet.txt" "copied.txt"\nexpect-line "copied.txt" 1 "Name:      A"\n' >"$places/scn/p.scn"
+cp "$places/scn/p.scn" "$places/scn/q.scn"
+printf 'Name:      A\r\n' >"$places/scn/sheet.txt"
+mkdir -p "$places/out/real"
+ln -s real "$places/out/p"
+ln -s real "$places/out/q"
+ln -s . "$places/out/x"
+output=$(cd "$places" && "$tool" $mode --out out scn/x.scn scn/p.scn scn/q.scn)
+code=$?
+if [ "$code" -ne 1 ] || ! printf '%s\n' "$output" | grep -q 'scn/x.scn:1: output folder: .*leads back to the --out folder' ||
+    ! printf '%s\n' "$output" | grep -q 'scn/q.scn:1: output folder: .*the output folder of "p"' ||
+    ! printf '%s\n' "$output" | grep -q '^1 passed, 2 failed$' || [ ! -e "$places/out/keep.txt" ] ||
+    [ ! -e "$places/out/real/copied.txt" ]; then
+    fail "output folders reached through links: exit $code, output: $output"
+fi
+
+# A second run with the same --out waits until the first lets go of it, before it empties
+# anything there.
+mkdir -p "$work/locked/x"
+touch "$work/locked/x/stale"
+exec 9<"$work/locked"
+flock 9
+"$tool" $mode --out "$work/locked" "$places/scn/x.scn" >"$work/locked.out" 2>"$work/locked.err" 9<&- &
+waiter=$!
+while kill -0 "$waiter" 2>/dev/null && ! grep -q "waiting for another run" "$work/locked.err"; do
+    sleep 0.1
+done
+if [ ! -e "$work/locked/x/stale" ] || ! grep -q "waiting for another run" "$work/locked.err"; then
+    fail "a run went ahead in a locked --out folder: $(cat "$work/locked.out" "$work/locked.err")"
+fi
+exec 9<&-
+wait "$waiter"
+code=$?
+if [ "$code" -ne 0 ] || [ -e "$work/locked/x/stale" ]; then
+    fail "the run waiting for --out: exit $code, $(cat "$work/locked.out")"
+fi
+
+# An expected file that is a FIFO cannot be read; opening it never waits for a writer.
+mkdir -p "$work/pipe"
+mkfifo "$work/pipe/expected"
+printf 'Name:      A\r\n' >"$work/pipe/sheet.txt"
+printf 'copy "sheet.txt" "saved.txt"\nexpect-file "saved.txt" "expected"\n' >"$work/pipe/fifo.scn"
+output=$("$tool" $mode "$work/pipe/fifo.scn")
+if ! printf '%s\n' "$output" | grep -q 'fifo.scn:2: cannot read expected file "expected"'; then
+    fail "an expected file that is a FIFO: $output"
 fi
 
 # Fault 5: a huge failing line is printed once, shortened.

@@ -65,13 +65,15 @@ TEST_F(CompletionSave, CancellingAfterAnEarlierSaveWritesNothing)
     EXPECT_EQ(platform.saved.size(), 1) << "only the first press saved";
 }
 
-void expectSaveFailureReported(const std::vector<MessageBox> &messages, const QString &fileName)
+// The message names the file and the reason, in German.
+void expectSaveFailureReported(const std::vector<MessageBox> &messages, const QString &fileName, const QString &reason)
 {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, completion::kSaveFailedMessage);
     EXPECT_EQ(messages[0].title, QStringLiteral("Korvalde"));
     EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(messages[0].informativeText.contains(fileName)) << messages[0].informativeText.toStdString();
+    EXPECT_TRUE(messages[0].informativeText.endsWith("\n" + reason)) << messages[0].informativeText.toStdString();
 }
 
 // The sheet is written to a temporary file and put in place only when complete. Here it
@@ -85,7 +87,7 @@ TEST_F(CompletionSave, AnUnwritableTargetIsReportedAndKeepsTheExistingFile)
     const QByteArray before("alte Waffe\r\n\x00\xFF", 14);
     writeFile(target, before);
     pressSave(target);
-    expectSaveFailureReported(platform.messages, name);
+    expectSaveFailureReported(platform.messages, name, "Der Dateiname ist zu lang.");
     EXPECT_TRUE(platform.saved.isEmpty());
     EXPECT_EQ(readFile(target), before);
     EXPECT_EQ(filesInFolder(), QStringList{name});
@@ -95,7 +97,7 @@ TEST_F(CompletionSave, AMissingFolderIsReportedAndCreatesNothing)
 {
     const QString target = folder.filePath("fehlt/waffe.txt");
     pressSave(target);
-    expectSaveFailureReported(platform.messages, "waffe.txt");
+    expectSaveFailureReported(platform.messages, "waffe.txt", "Den Ordner gibt es nicht.");
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_TRUE(filesInFolder().isEmpty());
 }
@@ -118,7 +120,8 @@ TEST_F(CompletionSave, AWriteCutShortKeepsTheExistingFileAndLeavesNoPart)
     setrlimit(RLIMIT_FSIZE, &previousLimit);
     std::signal(SIGXFSZ, previousHandler);
 
-    expectSaveFailureReported(platform.messages, "waffe.txt");
+    expectSaveFailureReported(platform.messages, "waffe.txt",
+                              "Die Datei lässt sich nicht vollständig schreiben; vielleicht ist der Datenträger voll.");
     EXPECT_EQ(readFile(target), before);
     EXPECT_EQ(filesInFolder(), QStringList{"waffe.txt"});
 }

@@ -1,6 +1,8 @@
 // What the save dialog offers, and the name a sheet can always hold.
 
 #include "app/windowfactory.h"
+#include "model/savefile.h"
+#include "pages/completion/suggestedfilename.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,6 +76,38 @@ TEST_F(CompletionSaveName, ControlCharactersBecomeBlanksAndTheSheetKeepsItsLines
     EXPECT_TRUE(bytes.startsWith("Name:      A B C D E F\tG\r\n")) << bytes.left(40).constData();
     EXPECT_EQ(bytes.count('\n'), 18);
     EXPECT_EQ(bytes.count('\r'), 18);
+}
+
+// However long the name and whatever its letters, the file offered can be saved, and saved
+// over again; the name is cut between letters, never inside one.
+TEST(SuggestedFileName, EveryLongNameGivesAFileThatSavesAndSavesOver)
+{
+    QTemporaryDir folder;
+    const QString accent = QStringLiteral("e\u0301");
+    const QStringList names = {
+        QString(300, u'W'),
+        QString(300, u'€'),
+        QString(300, u'–'),
+        QString(300, u'銃'),
+        QStringLiteral("😀").repeated(100),
+        accent.repeated(200),
+        QStringLiteral("Ä ").repeated(200),
+    };
+    for (const QString &name : names) {
+        for (const char *const suffix : {".txt", ".pdf"}) {
+            const QString offered = completion::suggestedFileName(name, suffix);
+            const QString stem = offered.chopped(4);
+            EXPECT_TRUE(offered.endsWith(suffix)) << offered.toStdString();
+            EXPECT_TRUE(name.normalized(QString::NormalizationForm_C).startsWith(stem)) << offered.toStdString();
+            EXPECT_GE(offered.toUtf8().size(), 240) << "not cut more than needed: " << offered.toStdString();
+            EXPECT_FALSE(stem.endsWith(u' ')) << offered.toStdString();
+            EXPECT_FALSE(stem.back().isHighSurrogate()) << offered.toStdString();
+            const QString path = folder.filePath(offered);
+            EXPECT_EQ(saveFileWhole(path, "erste\r\n"), QString()) << offered.toStdString();
+            EXPECT_EQ(saveFileWhole(path, "zweite\r\n"), QString()) << "over: " << offered.toStdString();
+            QFile::remove(path);
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "pages/completion/weaponsheet.h"
 #include "pages/completion/windows1252.h"
 #include "readfile.h"
+#include "reopen/sheetfile.h"
 #include "testplatform.h"
 
 #include <QDir>
@@ -10,7 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace korvalde {
 using test::readFile;
@@ -99,6 +105,9 @@ TEST_F(Reopen, WhatIsNoSheetChangesNothing)
     damaged.replace("DP: ", "DP: 1");
     const QByteArray tooLong =
         readFile(QStringLiteral(KORVALDE_SOURCE_DIR "/tests/scenarios/flows/expected/shotgun.txt")) + " \r\n";
+    const QByteArray smg = readFile(QStringLiteral(KORVALDE_SOURCE_DIR "/tests/scenarios/flows/expected/smg.txt"));
+    const QByteArray smgInUtf8 = QString::fromLatin1(smg).toUtf8();
+    const QByteArray smgWithoutList = smg.left(smg.lastIndexOf("Modifikationen"));
     const QString fifo = folder.filePath("fifo.txt");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const std::pair<QString, QString> cases[] = {
@@ -108,6 +117,10 @@ TEST_F(Reopen, WhatIsNoSheetChangesNothing)
          "Die Datei \"zu-lang.txt\" lässt sich nicht öffnen: Zeile 19 (überzählig) passt nicht."},
         {write("kurz.txt", "Name:      Taser #1\r\nTyp:       Taser\r\n"),
          "Die Datei \"kurz.txt\" lässt sich nicht öffnen: Zeile 3 (Tarnstufe) passt nicht."},
+        {write("utf8.txt", smgInUtf8),
+         "Die Datei \"utf8.txt\" lässt sich nicht öffnen: Zeile 10 (Verfügbare Halterungen) passt nicht."},
+        {write("ohne-liste.txt", smgWithoutList),
+         "Die Datei \"ohne-liste.txt\" lässt sich nicht öffnen: Zeile 18 (Modifikationen) passt nicht."},
         {write("leer.txt", QByteArray(70000, ' ')), "Die Datei \"leer.txt\" lässt sich nicht lesen."},
         {fifo, "Die Datei \"fifo.txt\" lässt sich nicht lesen."},
         {folder.path(), QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen.").arg(QDir(folder.path()).dirName())},
@@ -118,6 +131,51 @@ TEST_F(Reopen, WhatIsNoSheetChangesNothing)
         EXPECT_EQ(platform.messageTexts(), QStringList{message});
         expectStartPageUntouched();
     }
+}
+
+// A pipe put in the sheet's place while it is opened is refused, never waited on. A helper
+// swaps sheet and pipe round and round; whenever a reader waits on the pipe, it opens the
+// pipe for writing and closes it again, which releases the reader with nothing read.
+TEST(SheetFile, APipeSwappedInWhileOpeningIsRefusedNotWaitedOn)
+{
+    QTemporaryDir folder;
+    const QByteArray sheet = QFile::encodeName(folder.filePath("blatt.txt"));
+    const QByteArray other = QFile::encodeName(folder.filePath("rohr"));
+    {
+        QFile file(folder.filePath("blatt.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Name:      Rohr #1\r\n");
+    }
+    ASSERT_EQ(mkfifo(other.constData(), 0600), 0);
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        bool pipeIsSheet = false;
+        while (!done) {
+            ASSERT_EQ(renameat2(AT_FDCWD, sheet.constData(), AT_FDCWD, other.constData(), RENAME_EXCHANGE), 0);
+            pipeIsSheet = !pipeIsSheet;
+            const int writer = ::open((pipeIsSheet ? sheet : other).constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+        }
+    });
+    int read = 0;
+    int refused = 0;
+    for (int attempt = 0; attempt < 20000; ++attempt) {
+        const std::optional<QStringList> lines = reopen::readSheetLines(QFile::decodeName(sheet));
+        if (!lines) {
+            ++refused;
+            continue;
+        }
+        if (*lines != QStringList{"Name:      Rohr #1"}) {
+            ADD_FAILURE() << "read the pipe as a sheet of " << lines->size() << " lines";
+            break;
+        }
+        ++read;
+    }
+    done = true;
+    swapper.join();
+    EXPECT_GT(read, 0);
+    EXPECT_GT(refused, 0);
 }
 
 } // namespace

@@ -24,15 +24,7 @@ QString word(bool value)
 
 QString stateWord(CheckState state)
 {
-    switch (state) {
-    case CheckState::Checked:
-        return QStringLiteral("checked");
-    case CheckState::Grayed:
-        return QStringLiteral("grayed");
-    case CheckState::Unchecked:
-        break;
-    }
-    return QStringLiteral("unchecked");
+    return stateName(state);
 }
 
 QString stateWord(Qt::CheckState state)

@@ -7,15 +7,7 @@ namespace korvalde::scenario {
 
 QString stateWord(CheckState state)
 {
-    switch (state) {
-    case CheckState::Checked:
-        return QStringLiteral("checked");
-    case CheckState::Grayed:
-        return QStringLiteral("grayed");
-    case CheckState::Unchecked:
-        break;
-    }
-    return QStringLiteral("unchecked");
+    return stateName(state);
 }
 
 QString boolWord(bool value)

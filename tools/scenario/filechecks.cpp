@@ -1,6 +1,11 @@
 #include "filechecks.h"
 
+#include <QFile>
+
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -49,6 +54,22 @@ std::optional<QStringList> crlfLines(const QByteArray &content)
         start = end + 2;
     }
     return lines;
+}
+
+std::optional<QByteArray> readPlainFile(const QString &path)
+{
+    // Without O_NONBLOCK, opening a FIFO waits until someone writes to it.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return std::nullopt;
+    struct stat status {};
+    QFile file;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
+    return file.readAll();
 }
 
 } // namespace korvalde::scenario

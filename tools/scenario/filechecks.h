@@ -14,4 +14,8 @@ std::optional<QStringList> crlfLines(const QByteArray &content);
 
 QString decodeWindows1252(const QByteArray &bytes);
 
+// The content of a plain file; nothing for anything else (a FIFO, a device, a folder),
+// which is never opened in a way that could wait for a writer.
+std::optional<QByteArray> readPlainFile(const QString &path);
+
 } // namespace korvalde::scenario

@@ -7,6 +7,7 @@
 #include "filenames.h"
 #include "frontend.h"
 #include "guiproperties.h"
+#include "privatesettings.h"
 #include "screenshot.h"
 #include "widgetinput.h"
 
@@ -231,6 +232,9 @@ private:
         return {};
     }
 
+    // What the program remembers (the folder saved to last) is this scenario's own:
+    // scenarios and other tests running beside it never open their dialogs in its folder.
+    const gui::PrivateSettings settings_;
     gui::Frontend frontend_;
     std::unique_ptr<Application> app_;
     QStringList messages_;

@@ -1,14 +1,18 @@
-// korvalde-scenario: runs scenario files against the core or, with --gui, the real widgets.
+// korvalde-scenario: runs scenario files against the core or, with --gui, the real widgets,
+// or, with --browser, the web page in a headless browser.
 // Each scenario runs in a process of its own, so that a crash or a hang fails only that
 // scenario and the run goes on with the next one; the process is a fork of the prepared
 // tool, so that no scenario pays for loading and starting Qt.
 
 #include "appicon.h"
+#include "browserdriver.h"
 #include "driver.h"
-#include "filenames.h"
+#include "environment.h"
 #include "forkedchild.h"
 #include "germantranslation.h"
 #include "messages.h"
+#include "outputfolders.h"
+#include "outputlock.h"
 #include "runner.h"
 #include "scenario.h"
 
@@ -44,14 +48,17 @@ using namespace korvalde::scenario;
 // reference.
 int commandLineCount = 0;
 char **commandLine = nullptr;
+// With --browser: the web server and the browser every scenario's page shares.
+std::unique_ptr<browser::Environment> browserEnvironment;
 
 constexpr int kBadArguments = 2;
 // A scenario that shows no progress (no next line begun) for this long hangs.
 constexpr int kScenarioSeconds = 10;
-const char *const kUsage = "korvalde-scenario [--gui] [--out DIR] FILE_OR_FOLDER...";
+const char *const kUsage = "korvalde-scenario [--gui | --browser] [--out DIR] FILE_OR_FOLDER...";
 
 struct Options {
     bool gui = false;
+    bool browser = false;
     QString outDir;
     QString screenshot; // --screenshot PNG: a picture after the one scenario
     QStringList paths;
@@ -75,11 +82,14 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Runs Korvalde scenario files against the program's core or, with --gui, against its\n"
-                       "real widgets. A folder runs every *.scn file below it. Prints FILE:LINE: message for\n"
+                       "real widgets, or, with --browser, against its web page. A folder runs every *.scn file below "
+                       "it. Prints FILE:LINE: message for\n"
                        "each failing scenario, then \"N passed, N failed\". Exit status 0 when all passed, 1\n"
                        "when any failed, 2 on bad arguments."));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Shows this help."));
     const QCommandLineOption gui("gui", QStringLiteral("Drives the real Qt widgets instead of the core."));
+    const QCommandLineOption browser(
+        "browser", QStringLiteral("Drives the web page of korvalde-web (built beside the tool) in headless Chromium."));
     const QCommandLineOption out("out", QStringLiteral("Leaves each scenario's output folder as DIR/NAME."),
                                  QStringLiteral("DIR"));
     const QCommandLineOption screenshot(
@@ -87,7 +97,7 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
         QStringLiteral("With --gui and one scenario: runs it, then saves the main window to PNG and each open\n"
                        "dialog beside it (PNG with -DIALOG before the suffix), for the documentation."),
         QStringLiteral("PNG"));
-    parser.addOptions({help, gui, out, screenshot});
+    parser.addOptions({help, gui, browser, out, screenshot});
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("FILE_OR_FOLDER..."));
     if (!parser.parse(arguments)) {
@@ -101,6 +111,11 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     }
     Options options;
     options.gui = parser.isSet(gui);
+    options.browser = parser.isSet(browser);
+    if (options.gui && options.browser) {
+        badArguments(QStringLiteral("--gui and --browser exclude each other"));
+        return kBadArguments;
+    }
     options.outDir = parser.value(out);
     options.screenshot = parser.value(screenshot);
     options.paths = parser.positionalArguments();
@@ -118,11 +133,6 @@ std::variant<Options, int> parseArguments(const QStringList &arguments)
     }
     return options;
 }
-
-struct ScenarioFile {
-    QString path;
-    QString name; // below the folder given on the command line, ".scn" removed
-};
 
 QString withoutSuffix(const QString &path)
 {
@@ -186,7 +196,15 @@ int runOne(const Options &options)
     std::unique_ptr<QApplication> ownApplication;
     if (options.gui && QCoreApplication::instance() == nullptr)
         ownApplication = std::make_unique<QApplication>(commandLineCount, commandLine);
-    std::unique_ptr<Driver> driver = options.gui ? makeGuiDriver() : makeCoreDriver();
+    std::unique_ptr<Driver> driver;
+    if (options.browser) {
+        auto page = std::make_unique<browser::BrowserDriver>();
+        if (const QString why = page->start(browserEnvironment->devTools(), browserEnvironment->page()); !why.isEmpty())
+            return fail(1, why);
+        driver = std::move(page);
+    } else {
+        driver = options.gui ? makeGuiDriver() : makeCoreDriver();
+    }
     if (!driver)
         return fail(1, QStringLiteral("the widget front end is not built in"));
     RunContext context;
@@ -265,35 +283,6 @@ QString verdict(const Child &child, bool timedOut, bool returned)
     return QStringLiteral("%1:%2: crashed").arg(file, lastLine);
 }
 
-// Does one output folder hold the other (or are they the same)? Such scenarios never run
-// side by side.
-bool overlap(const QString &a, const QString &b)
-{
-    return a == b || a.startsWith(b + '/') || b.startsWith(a + '/');
-}
-
-// Empties a scenario's output folder of an earlier run, so that nothing it finds there is
-// older than the scenario; the output folders of other scenarios inside it are spared.
-void emptyFolder(const QString &folder, const QStringList &spared)
-{
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        const QString path = QDir::cleanPath(entry.absoluteFilePath());
-        const bool isFolder = entry.isDir() && !entry.isSymLink();
-        const bool holdsSpared =
-            std::any_of(spared.begin(), spared.end(), [&](const QString &other) { return overlap(other, path); });
-        if (!holdsSpared) {
-            if (isFolder)
-                QDir(path).removeRecursively();
-            else
-                QFile::remove(path);
-        } else if (isFolder && !spared.contains(path)) {
-            emptyFolder(path, spared);
-        }
-    }
-}
-
 // Waits until a running child writes or ends, or until the first of them would hang.
 void waitForOutput(const std::vector<Child> &children, const std::vector<size_t> &running)
 {
@@ -314,15 +303,22 @@ void waitForOutput(const std::vector<Child> &children, const std::vector<size_t>
 int runAll(const Options &options, const std::vector<ScenarioFile> &files)
 {
     std::vector<Child> children(files.size());
-    QString outRoot;
-    if (!options.outDir.isEmpty())
-        outRoot = QDir::cleanPath(QFileInfo(options.outDir).absoluteFilePath());
+    const std::vector<OutputFolder> outDirs = options.outDir.isEmpty()
+                                                  ? std::vector<OutputFolder>(files.size())
+                                                  : planOutputFolders(realPath(options.outDir), files);
     for (size_t i = 0; i < files.size(); ++i) {
         children[i].file = files[i];
-        if (!outRoot.isEmpty())
-            children[i].outDir = QDir::cleanPath(outRoot + '/' + files[i].name);
+        children[i].outDir = outDirs[i].path;
+        if (!outDirs[i].failure.isEmpty()) {
+            // Its output folder would lie elsewhere: neither emptied nor used.
+            children[i].failure =
+                QStringLiteral("%1:1: output folder: %2").arg(shownLine(files[i].path), outDirs[i].failure);
+            children[i].done = true;
+        }
     }
-    const int parallel = qMax(1, QThread::idealThreadCount());
+    // A page waits on the server and the browser most of the time: twice as many side by
+    // side keep the cores busy.
+    const int parallel = qMax(1, QThread::idealThreadCount()) * (options.browser ? 2 : 1);
     size_t reported = 0;
     int passed = 0;
     int failed = 0;
@@ -339,7 +335,7 @@ int runAll(const Options &options, const std::vector<ScenarioFile> &files)
         }
     };
     auto canStart = [&](size_t index) {
-        if (children[index].outDir.isEmpty())
+        if (children[index].done || children[index].outDir.isEmpty())
             return true;
         for (size_t other = 0; other < index; ++other) {
             if (children[other].running && overlap(children[other].outDir, children[index].outDir))
@@ -352,11 +348,7 @@ int runAll(const Options &options, const std::vector<ScenarioFile> &files)
     while (reported < children.size()) {
         while (next < children.size() && int(running.size()) < parallel && canStart(next)) {
             Child &child = children[next];
-            if (const QString escape = outRoot.isEmpty() ? QString() : linkEscape(outRoot, child.file.name);
-                !escape.isEmpty()) {
-                // Its output folder would lie elsewhere: neither emptied nor used.
-                child.failure = QStringLiteral("%1:1: output folder: %2").arg(shownLine(child.file.path), escape);
-                child.done = true;
+            if (child.done) {
                 ++next;
                 continue;
             }
@@ -493,9 +485,35 @@ int main(int argc, char **argv)
         badArguments(QStringLiteral("no scenario file found in %1").arg(options.paths.join(' ')));
         return kBadArguments;
     }
-    if (!options.outDir.isEmpty() && !prepareOutRoot(options.outDir))
-        return kBadArguments;
+    std::optional<OutputLock> outLock;
+    if (!options.outDir.isEmpty()) {
+        if (const QString refusal = outputFoldersRefusal(options.outDir, options.paths, *files); !refusal.isEmpty()) {
+            badArguments(refusal);
+            return kBadArguments;
+        }
+        if (!prepareOutRoot(options.outDir))
+            return kBadArguments;
+        outLock.emplace(options.outDir, [&options] {
+            printLine(QStringLiteral("korvalde-scenario: waiting for another run with --out %1")
+                          .arg(shownLine(options.outDir)),
+                      stderr);
+        });
+        if (!outLock->isHeld()) {
+            badArguments(QStringLiteral("--out %1 cannot be locked").arg(options.outDir));
+            return kBadArguments;
+        }
+    }
     if (application != nullptr && options.gui)
         prepareWidgets();
-    return runAll(options, *files);
+    if (options.browser) {
+        browserEnvironment = std::make_unique<browser::Environment>();
+        const QString web = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("korvalde-web"));
+        if (const QString why = browserEnvironment->start(web); !why.isEmpty()) {
+            printLine(QStringLiteral("korvalde-scenario: %1").arg(shownLine(why)), stderr);
+            return kBadArguments;
+        }
+    }
+    const int status = runAll(options, *files);
+    browserEnvironment.reset();
+    return status;
 }

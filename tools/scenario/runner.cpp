@@ -255,15 +255,15 @@ private:
                 return QStringLiteral("expected no file %1, found one").arg(quoted(command.value));
             return std::nullopt;
         }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> saved = readPlainFile(path);
+        if (!saved)
             return QStringLiteral("no saved file %1").arg(quoted(command.value));
-        const QByteArray content = file.readAll();
+        const QByteArray &content = *saved;
         if (command.verb == "expect-file") {
-            QFile expected(QDir(context_.scenarioDir).filePath(command.text));
-            if (!expected.open(QIODevice::ReadOnly))
+            const std::optional<QByteArray> expected = readPlainFile(QDir(context_.scenarioDir).filePath(command.text));
+            if (!expected)
                 return QStringLiteral("cannot read expected file %1").arg(quoted(command.text));
-            if (expected.readAll() != content)
+            if (*expected != content)
                 return QStringLiteral("file %1 differs from %2").arg(quoted(command.value), quoted(command.text));
             return std::nullopt;
         }

@@ -5,6 +5,19 @@
 
 namespace korvalde {
 
+QString stateName(CheckState state)
+{
+    switch (state) {
+    case CheckState::Checked:
+        return QStringLiteral("checked");
+    case CheckState::Grayed:
+        return QStringLiteral("grayed");
+    case CheckState::Unchecked:
+        break;
+    }
+    return QStringLiteral("unchecked");
+}
+
 Control::Control(Window &window, QString name, ControlKind kind, QString text, Placement placement)
     : window_(window), name_(std::move(name)), kind_(kind), text_(std::move(text)), placement_(std::move(placement))
 {

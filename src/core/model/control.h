@@ -26,6 +26,9 @@ enum class ControlKind {
 // Check box states as the rules count them: grayed matches neither checked nor unchecked.
 enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
 
+// "unchecked", "checked" or "grayed": the state as tools and the browser page name it.
+QString stateName(CheckState state);
+
 enum class ControlProperty { Text, Enabled, Visible, ToolTip, State };
 
 // Where the front end puts a control: inside the frame named `parent` (empty: the window

@@ -1,8 +1,11 @@
 #include "reopen/rebuild.h"
 
+#include "pages/completion/windows1252.h"
 #include "reopen/replay.h"
 #include "reopen/sheettemplate.h"
 #include "sheet/numbertext.h"
+
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -18,6 +21,17 @@ const std::array<QString, 4> kNumberFields = {"dp", "fke", "gew", "trn"};
 using Numbers = std::array<double, 4>;
 // The texts of the sheet's fields, by field; nothing where the line does not fit.
 using Fields = QHash<QString, std::optional<QString>>;
+
+// The modifications list as the user wrote it. A sheet saved again in UTF-8 reads, taken
+// as Windows-1252, with two odd letters for each umlaut, and its list names no option past
+// the first of them; read as UTF-8, it names the design, so the closest try shows where
+// the copy first differs. The sheet itself is still compared as it reads.
+QString writtenList(const QString &list)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(toWindows1252(list));
+    return utf8.hasError() ? list : decoded;
+}
 
 // One try: its sheet and the numbers on it.
 struct Try {
@@ -43,7 +57,7 @@ public:
         wish_.frame = findFrame(sheet_.field(target, "typus").value_or(QString()));
         wish_.name = sheet_.field(target, "waffenname").value_or(QString());
         wish_.capacity = sheet_.field(target, "cap").value_or(QString());
-        wish_.entries = readModificationList(sheet_.field(target, "Text1").value_or(QString()));
+        wish_.entries = readModificationList(writtenList(sheet_.field(target, "Text1").value_or(QString())));
     }
 
     Rebuild run()
@@ -52,6 +66,12 @@ public:
         if (!result_.found)
             // The frame and the name alone: the closest try for a sheet whose list is no list.
             attempt(Wish{wish_.frame, wish_.name, {}, {}}, {});
+        // A sheet cut short has lost its list, from which every try takes the design: past
+        // the frame no line can be judged, and the first missing one is the first known
+        // to be wrong.
+        if (!result_.found && target_.size() <= sheet_.lineOf("Text1") &&
+            result_.firstMismatch > sheet_.lineOf("typus"))
+            result_.firstMismatch = int(target_.size());
         result_.mismatchLabel = sheet_.label(result_.firstMismatch);
         return result_;
     }

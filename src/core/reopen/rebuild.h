@@ -10,7 +10,8 @@ namespace korvalde::reopen {
 
 // What the user does to reach the design of a sheet, found by trying it in programs of its
 // own. When no try gives the sheet, `firstMismatch` is the index of the first line that
-// even the closest try (the one agreeing with most lines from the top) gets wrong.
+// even the closest try (the one agreeing with most lines from the top) gets wrong; for a
+// sheet cut short before its modifications list, the first missing line.
 struct Rebuild {
     bool found = false;
     std::vector<UserAction> actions;

@@ -1,7 +1,10 @@
 #include "reopen/sheetfile.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvalde::reopen {
 
@@ -28,14 +31,21 @@ QString fromWindows1252(const QByteArray &bytes)
 
 std::optional<QStringList> readSheetLines(const QString &path)
 {
-    // Asking first keeps a pipe or a device from being opened, which could block or never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kLargestSheet)
+    // The file is asked about once it is open, not before: a pipe or a device put in its
+    // place between asking and opening could block the program for good. Opening without
+    // blocking returns at once even for a pipe nobody writes to.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    struct stat status {};
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return std::nullopt;
-    // The file may have grown since it was asked about: read one byte more than allowed.
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kLargestSheet)
+        return std::nullopt;
+    // The file may grow while it is read: one byte more than allowed tells.
     const QByteArray bytes = file.read(kLargestSheet + 1);
     if (bytes.size() > kLargestSheet || file.error() != QFileDevice::NoError)
         return std::nullopt;

@@ -24,13 +24,29 @@ export class WindowView {
     this.element.setAttribute('aria-labelledby', this.heading.id);
     this.body = document.createElement('div');
     this.body.className = 'window-body';
-    this.element.append(this.heading, this.body);
     const sendHere = (gesture) => send({ ...gesture, window: this.name });
+    this.closeButton = this.#closeControl(sendHere);
+    this.element.append(this.heading, this.closeButton, this.body);
     for (const control of window.controls) this.views.set(control.name, createView(control, sendHere));
     this.#layOut(window.controls);
     this.#buildMenus(window.controls);
     if (window.kind === 'dialog') this.#handleDialogKeys(sendHere);
     this.applyWindow(window);
+  }
+
+  // The window's own close control, as a desktop window has one in its title bar: on a
+  // page it ends the program, in a dialog it cancels, as the core decides.
+  #closeControl(sendHere) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'window-close';
+    button.dataset.windowClose = '';
+    button.textContent = '\u00d7';
+    button.title = 'Schließen';
+    button.setAttribute('aria-label', 'Schließen');
+    button.tabIndex = -1;
+    button.addEventListener('click', () => sendHere({ type: 'close' }));
+    return button;
   }
 
   control(name) {
@@ -197,6 +213,8 @@ export class WindowView {
         chosen.click();
       }
     });
+    // A window with a menu bar has its close control at the bar's end, as on one line.
+    bar.append(this.closeButton);
     this.element.insertBefore(bar, this.body);
   }
 }

@@ -33,19 +33,6 @@ QString kindName(ControlKind kind)
     return QStringLiteral("label");
 }
 
-QString stateName(CheckState state)
-{
-    switch (state) {
-    case CheckState::Checked:
-        return QStringLiteral("checked");
-    case CheckState::Grayed:
-        return QStringLiteral("grayed");
-    case CheckState::Unchecked:
-        break;
-    }
-    return QStringLiteral("unchecked");
-}
-
 void encodeProperty(QJsonObject &into, const Control &control, ControlProperty property)
 {
     switch (property) {

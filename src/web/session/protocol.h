@@ -7,9 +7,8 @@
 
 namespace korvalde::web {
 
-// The names the page knows control kinds, check states and window kinds by.
+// The name the page knows a control kind by.
 QString kindName(ControlKind kind);
-QString stateName(CheckState state);
 
 // A control or window as the page builds it: every property it shows, and where it sits.
 QJsonObject encodeControl(const Control &control);

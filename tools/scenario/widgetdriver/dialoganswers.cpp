@@ -1,7 +1,10 @@
 #include "dialoganswers.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -34,6 +37,31 @@ void pressAcceptButton(QDialog &dialog)
     }
 }
 
+// Forgets the files picked in the dialog's folder view. The dialog takes a picked file
+// before the name field, so a file picked there (the suggested one, once the folder
+// listing shows it) would be chosen over an emptied field.
+void clearPickedFiles(QFileDialog &dialog)
+{
+    for (const char *view : {"listView", "treeView"}) {
+        if (auto *files = dialog.findChild<QAbstractItemView *>(QLatin1String(view)); files && files->selectionModel())
+            files->selectionModel()->clear();
+    }
+}
+
+// Is `chosen` the file the dialog was answered with? A relative answer is a name in the
+// dialog's folder; the folder may be spelt differently (a link, a trailing slash).
+bool isAnsweredFile(const QFileDialog &dialog, const QString &chosen, const QString &answer)
+{
+    if (answer.isEmpty())
+        return false;
+    const QFileInfo wanted(QDir::isRelativePath(answer) ? dialog.directory().filePath(answer) : answer);
+    const QFileInfo found(chosen);
+    if (QDir::cleanPath(found.absoluteFilePath()) == QDir::cleanPath(wanted.absoluteFilePath()))
+        return true;
+    const QString folder = found.absoluteDir().canonicalPath();
+    return found.fileName() == wanted.fileName() && !folder.isEmpty() && folder == wanted.absoluteDir().canonicalPath();
+}
+
 } // namespace
 
 void runAndConfirm(QMessageBox &box)
@@ -62,6 +90,7 @@ std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QSt
         // An empty answer is a name field the user emptied: it must never save under the
         // name the dialog suggested.
         auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        clearPickedFiles(dialog);
         if (fileName->isEmpty() && nameField != nullptr)
             nameField->clear();
         else
@@ -79,7 +108,15 @@ std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QSt
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    // Whatever filled the dialog in between (its folder listing, its completion), nothing
+    // but the file named is ever saved or opened.
+    const QString chosen = dialog.selectedFiles().constFirst();
+    if (!fileName || !isAnsweredFile(dialog, chosen, *fileName)) {
+        if (refused != nullptr)
+            *refused = true;
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 } // namespace korvalde::gui

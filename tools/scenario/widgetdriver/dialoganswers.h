@@ -21,7 +21,8 @@ bool runAndCancel(QDialog &dialog);
 // Runs the save dialog modally and types `fileName` into it and confirms, answering Yes
 // when the dialog asks before overwriting; without a name it cancels. A dialog that does
 // not take the name (it stays open: an empty name, a folder, a name too long) is then
-// cancelled, and `refused` set when given. Returns what the dialog reports.
+// cancelled, and `refused` set when given. Returns the file the dialog chose, and only
+// when it is the file named; a dialog that chose another counts as refusing the name.
 std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName,
                                     bool *refused = nullptr);
 

@@ -1,15 +1,8 @@
-import { applyCaption, applyCommon, labelled } from './common.js';
+import { applyCaption, applyCommon, clickableBox } from './common.js';
 
-// A check box with three states. The user's click is prevented and sent: the box shows
-// what the core answers, never its own guess.
+// A check box with three states.
 export function createCheckBox(control, send) {
-  const input = document.createElement('input');
-  input.type = 'checkbox';
-  const { box, caption } = labelled(input, 'checkbox');
-  input.addEventListener('click', (event) => {
-    event.preventDefault();
-    send({ type: 'click', control: control.name });
-  });
+  const { input, box, caption } = clickableBox('checkbox', control, send);
   const view = {
     element: input,
     box,

@@ -40,3 +40,16 @@ export function labelled(input, className) {
   box.append(input, caption);
   return { box, caption };
 }
+
+// A check box or option button: the user's click is prevented and sent, so that the box
+// shows what the core answers, never its own guess.
+export function clickableBox(type, control, send) {
+  const input = document.createElement('input');
+  input.type = type;
+  const { box, caption } = labelled(input, type);
+  input.addEventListener('click', (event) => {
+    event.preventDefault();
+    send({ type: 'click', control: control.name });
+  });
+  return { input, box, caption };
+}

@@ -1,21 +1,17 @@
-import { applyCaption, applyCommon, labelled } from './common.js';
+import { applyCaption, applyCommon, clickableBox } from './common.js';
 
 // An option button. As on the desktop, the arrow keys move to the next option button of
 // the same frame that can be chosen, and choose it.
 export function createOptionButton(control, send) {
-  const input = document.createElement('input');
-  input.type = 'radio';
-  const { box, caption } = labelled(input, 'option');
-  input.addEventListener('click', (event) => {
-    event.preventDefault();
-    send({ type: 'click', control: control.name });
-  });
+  const { input, box, caption } = clickableBox('radio', control, send);
   input.addEventListener('keydown', (event) => {
     const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[event.key];
     if (!step) return;
     event.preventDefault();
-    const group = [...box.parentElement.closest('.frame-body, .window-body').querySelectorAll('input[type=radio]')]
-      .filter((other) => other.closest('.frame-body, .window-body') === box.parentElement.closest('.frame-body, .window-body'));
+    const container = box.closest('.frame-body, .window-body');
+    const group = [...container.querySelectorAll('input[type=radio]')].filter(
+      (other) => other.closest('.frame-body, .window-body') === container,
+    );
     const here = group.indexOf(input);
     for (let i = 1; i < group.length; i++) {
       const next = group[(((here + step * i) % group.length) + group.length) % group.length];
