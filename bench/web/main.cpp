@@ -67,10 +67,7 @@ public:
     }
 
     bool hasView() const { return !token_.isEmpty(); }
-    bool isLost() const
-    {
-        return lost_ || (pending_ >= 0 && sent_.isValid() && sent_.elapsed() > kLostAfterMs);
-    }
+    bool isLost() const { return lost_ || (pending_ >= 0 && sent_.isValid() && sent_.elapsed() > kLostAfterMs); }
     QString token() const { return token_; }
     void stop()
     {
@@ -186,9 +183,8 @@ private:
         std::vector<std::pair<QString, const ControlState *>> choices;
         for (const auto &[name, control] : found->second.controls) {
             const bool clickable = control.kind == QLatin1String("checkbox") ||
-                                   control.kind == QLatin1String("option") ||
-                                   control.kind == QLatin1String("button") || control.kind == QLatin1String("combo") ||
-                                   control.kind == QLatin1String("edit");
+                                   control.kind == QLatin1String("option") || control.kind == QLatin1String("button") ||
+                                   control.kind == QLatin1String("combo") || control.kind == QLatin1String("edit");
             // Ending the program ends the walk; menus open files and boxes a user reads.
             if (clickable && control.enabled && control.visible && !control.text.contains(QLatin1String("Beenden")))
                 choices.emplace_back(name, &control);
@@ -231,7 +227,8 @@ private:
     bool stopping_ = false;
 };
 
-void runFor(int ms, const std::function<bool()> &done = [] { return false; })
+void runFor(
+    int ms, const std::function<bool()> &done = [] { return false; })
 {
     QElapsedTimer timer;
     timer.start();
@@ -382,7 +379,8 @@ int main(int argc, char **argv)
     Run reference;
     for (const QString &count : parser.value(sessionsOption).split(u',')) {
         const int sessions = count.toInt();
-        const Run run = runLoad(server, sessions, parser.value(secondsOption).toInt(), parser.value(seedOption).toUInt());
+        const Run run =
+            runLoad(server, sessions, parser.value(secondsOption).toInt(), parser.value(seedOption).toUInt());
         figure(qPrintable(QStringLiteral("web_p50_ms_%1").arg(sessions)), run.p50);
         figure(qPrintable(QStringLiteral("web_p99_ms_%1").arg(sessions)), run.p99);
         figure(qPrintable(QStringLiteral("web_actions_%1").arg(sessions)), static_cast<double>(run.actions));
