@@ -35,6 +35,23 @@ class CoreRadioButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
+    // Tab enters a group once, at its chosen button (the first one the user can choose
+    // while none is chosen), and leaves it with the next Tab; the arrow keys move within.
+    static void markTabStop(const QWidget &group)
+    {
+        const QList<CoreRadioButton *> buttons = group.findChildren<CoreRadioButton *>(Qt::FindDirectChildrenOnly);
+        CoreRadioButton *stop = nullptr;
+        for (CoreRadioButton *button : buttons) {
+            const bool choosable = !button->isHidden() && button->isEnabled();
+            if (choosable && (button->isChecked() || stop == nullptr))
+                stop = button;
+            if (choosable && button->isChecked())
+                break;
+        }
+        for (CoreRadioButton *button : buttons)
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+
 protected:
     void nextCheckState() override {}
 
@@ -315,6 +332,8 @@ void syncState(QWidget &widget, const Control &control)
         button->setChecked(control.isChecked());
 }
 
+void syncProperty(QWidget &widget, const Control &control, ControlProperty property);
+
 } // namespace
 
 QWidget *createControlWidget(const Control &control, const UserInput &input)
@@ -328,6 +347,15 @@ QWidget *createControlWidget(const Control &control, const UserInput &input)
 }
 
 void syncWidget(QWidget &widget, const Control &control, ControlProperty property)
+{
+    syncProperty(widget, control, property);
+    if (dynamic_cast<CoreRadioButton *>(&widget) != nullptr && widget.parentWidget() != nullptr)
+        CoreRadioButton::markTabStop(*widget.parentWidget());
+}
+
+namespace {
+
+void syncProperty(QWidget &widget, const Control &control, ControlProperty property)
 {
     const QSignalBlocker blocker(&widget);
     switch (property) {
@@ -352,6 +380,8 @@ void syncWidget(QWidget &widget, const Control &control, ControlProperty propert
         break;
     }
 }
+
+} // namespace
 
 void syncWidgetFully(QWidget &widget, const Control &control)
 {

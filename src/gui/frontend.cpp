@@ -97,11 +97,25 @@ std::vector<QWidget *> Frontend::shownWindows() const
 
 void Frontend::runUserAction(const QString &window, const QString &control, const std::function<QString()> &action)
 {
+    const Shown *acting = shownOf(window);
+    const QPointer<QWidget> outerActing =
+        std::exchange(actingWidget_, acting == nullptr ? nullptr : acting->view->widget(control));
     layoutBatch_.emplace(shownWindows());
     warnIfRefused(action());
     resync(window, control);
     showPendingFrontPage();
     layoutBatch_.reset();
+    actingWidget_ = outerActing;
+    if (QPointer<QWidget> target = std::exchange(focusAfterAction_, nullptr))
+        returnFocusTo(target);
+}
+
+void Frontend::returnFocusTo(QWidget *widget)
+{
+    if (widget == nullptr || !widget->isVisible() || !widget->isEnabled())
+        return;
+    widget->window()->activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 void Frontend::resync(const QString &windowName, const QString &controlName)
@@ -176,7 +190,7 @@ void Frontend::windowCreated(Window &window)
     if (window.kind() == WindowKind::Dialog) {
         auto *dialog = new DialogWindow(content, mainWindow_.get());
         const QString name = window.name();
-        dialog->onUserClose([this, name] { warnIfRefused(app_->userClose(name)); });
+        dialog->onUserClose([this, name] { runUserAction(name, {}, [&] { return app_->userClose(name); }); });
         shell = dialog;
     } else {
         mainWindow_->pages().addWidget(content);
@@ -187,7 +201,7 @@ void Frontend::windowCreated(Window &window)
     std::unique_ptr<ReadyDialogs> dialogs;
     if (window.kind() == WindowKind::Page)
         dialogs = std::make_unique<ReadyDialogs>(*mainWindow_, dialogsOpenedBy(window.name()));
-    windows_[&window] = Shown{std::move(view), shell, std::move(dialogs)};
+    windows_[&window] = Shown{std::move(view), shell, std::move(dialogs), {}};
 }
 
 void Frontend::windowDiscarded(Window &window)
@@ -210,19 +224,29 @@ void Frontend::windowDiscarded(Window &window)
 
 void Frontend::showWindow(const Window &window)
 {
-    const Shown &shown = windows_.at(&window);
+    Shown &shown = windows_.at(&window);
     if (window.isShown())
         build(shown);
     QWidget *shell = shown.window;
     if (window.kind() == WindowKind::Dialog) {
-        if (window.isShown() && !shell->isVisible()) {
+        const bool opening = window.isShown() && !shell->isVisible();
+        if (opening) {
             shown.view->keepPlacesWhileInFront();
             static_cast<DialogWindow *>(shell)->chooseDefaultButton();
+            shown.opener = actingWidget_;
         }
+        // The page behind is disabled while the dialog is open, so the focus goes back to
+        // the opener only once the user action that closes the dialog has ended.
+        if (!window.isShown() && shell->isVisible())
+            focusAfterAction_ = std::exchange(shown.opener, nullptr);
         shell->setVisible(window.isShown());
         if (window.isShown()) {
             shell->raise();
             shell->activateWindow();
+        }
+        if (opening) {
+            if (QWidget *first = shown.view->firstTabStop())
+                first->setFocus(Qt::TabFocusReason);
         }
         return;
     }
@@ -272,18 +296,22 @@ void Frontend::showFrontPage()
     }
     shown.dialogs->buildAfterFirstPaint(*page);
     mainWindow_->setWindowTitle(frontPage_->title());
-    if (!mainWindow_->isVisible())
+    if (!mainWindow_->isVisible()) {
+        mainWindow_->makeRoomFor(mainWindow_->sizeHint());
         mainWindow_->show();
+    }
 }
 
-// The main window takes the size of the page in front, so a small page after a big one
-// does not stand in a sea of empty space; its top-left corner stays where it was. The
-// stack measures only pages whose size counts, and a hidden page tells its stack nothing,
-// so the sizes change while the old page is still in front.
+// Every page opens in the one main window at the window's size: the window never follows
+// the page in front, so nothing jumps or moves on a page change. It opens large enough for
+// the largest page a design shows and grows only should a page not fit; the size the user
+// gives it, maximized included, it keeps. The stack measures only the page in front, and a
+// hidden page tells its stack nothing, so the sizes change while the old page is still in
+// front.
 void Frontend::bringToFront(QWidget &page)
 {
-    // The window takes its new size at once and the new page is laid out with it; what the
-    // rest of the user action changes is laid out once at its end.
+    // The new page is laid out at once; what the rest of the user action changes is laid
+    // out once at its end.
     const bool batched = layoutBatch_.has_value();
     layoutBatch_.reset();
     QStackedWidget &pages = mainWindow_->pages();
@@ -300,9 +328,7 @@ void Frontend::bringToFront(QWidget &page)
     }
     mainWindow_->layout()->invalidate();
     mainWindow_->layout()->activate();
-    // A maximized or full-screen window keeps the size the user gave it.
-    if (!(mainWindow_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        mainWindow_->resize(mainWindow_->sizeHint());
+    mainWindow_->makeRoomFor(mainWindow_->sizeHint());
     if (batched)
         layoutBatch_.emplace(shownWindows());
 }
@@ -387,6 +413,7 @@ void Frontend::showMessage(const MessageBox &message)
         else
             box.exec();
     });
+    returnFocusTo(actingWidget_);
 }
 
 ReadyDialogs &Frontend::frontPageDialogs()
@@ -465,9 +492,17 @@ void Frontend::printCard(const WeaponCard &card)
         fileField->setText(QDir::toNativeSeparators(cardFile));
     bool accepted = false;
     runModal([&] { accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted; });
-    if (accepted && !printWeaponCard(printer, card))
+    if (!accepted)
+        return;
+    if (!printWeaponCard(printer, card)) {
         showMessage({QStringLiteral("Die Waffenkarte konnte nicht gedruckt werden."), QStringLiteral("Korvalde"),
                      MessageIcon::Warning, printer.outputFileName()});
+        return;
+    }
+    // Where the card went: the file printed to, or the printer.
+    const QString printedTo =
+        printer.outputFileName().isEmpty() ? printer.printerName() : QFileInfo(printer.outputFileName()).fileName();
+    mainWindow_->statusBar()->showMessage(QStringLiteral("Gedruckt: %1").arg(printedTo), kSavedNoticeMilliseconds);
 }
 
 void Frontend::endProgram()

@@ -83,6 +83,7 @@ private:
         std::unique_ptr<WindowView> view;
         QPointer<QWidget> window;              // the page in the stack or the dialog
         std::unique_ptr<ReadyDialogs> dialogs; // a page's file and print dialogs
+        QPointer<QWidget> opener;              // a dialog's: the widget whose click opened it
     };
 
     UserInput inputFor(const QString &window);
@@ -107,6 +108,8 @@ private:
     // Runs a file dialog (or its test runner); the chosen file, or nothing when cancelled.
     std::optional<QString> runFileDialog(QFileDialog &dialog, const SaveRunner &runner);
     void runModal(const std::function<void()> &modal);
+    // Gives the keyboard focus back to the widget, if the user can still reach it.
+    static void returnFocusTo(QWidget *widget);
     // The dialogs of the page in front, which is the page that opens them; with no page in
     // front yet, dialogs of the front end's own.
     ReadyDialogs &frontPageDialogs();
@@ -120,6 +123,9 @@ private:
     bool frontPagePending_ = false;
     // Held during a user action on the widgets; let go before a modal dialog runs.
     std::optional<LayoutBatch> layoutBatch_;
+    // The widget of the user action running now, and where the focus goes when it ends.
+    QPointer<QWidget> actingWidget_;
+    QPointer<QWidget> focusAfterAction_;
     MessageRunner runMessage_;
     SaveRunner runSave_;
     PrintRunner runPrint_;

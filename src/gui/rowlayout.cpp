@@ -54,13 +54,22 @@ bool fillsWidth(ControlKind kind)
     return kind == ControlKind::Frame || kind == ControlKind::TextArea;
 }
 
+bool holdsFrame(const Row &row)
+{
+    return std::any_of(row.begin(), row.end(),
+                       [](const PlacedWidget &placed) { return placed.control->kind() == ControlKind::Frame; });
+}
+
 QGridLayout *gridOf(const Rows &rows)
 {
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(kRowSpacing);
     int widest = 0;
-    for (const Row &row : rows)
+    bool framesInside = false;
+    for (const Row &row : rows) {
         widest = std::max(widest, static_cast<int>(row.size()));
+        framesInside = framesInside || holdsFrame(row);
+    }
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const Row &row = rows[r];
         for (int c = 0; c < static_cast<int>(row.size()); ++c) {
@@ -69,8 +78,16 @@ QGridLayout *gridOf(const Rows &rows)
                 span = fillsWidth(row[c].control->kind()) ? -1 : widest - c;
             grid->addWidget(row[c].widget, r, c, 1, span);
         }
+        if (holdsFrame(row))
+            grid->setRowStretch(r, 1);
     }
-    // An empty last column takes the spare width, so the controls keep to the left.
+    if (framesInside) {
+        // Inner frames share what the outer one gains.
+        for (int c = 0; c < widest; ++c)
+            grid->setColumnStretch(c, 1);
+        return grid;
+    }
+    // An empty last column and row take the spare room, so the controls keep to the top left.
     grid->setColumnStretch(widest, 1);
     grid->setRowStretch(static_cast<int>(rows.size()), 1);
     return grid;
@@ -83,26 +100,54 @@ void layOutFrame(QGroupBox &frame, const Rows &rows)
         columns->addLayout(gridOf(column));
 }
 
-void layOutWindow(QWidget &content, const Rows &rows)
+QHBoxLayout *buttonLine(const std::vector<QWidget *> &buttons, bool emptyBackSlot)
+{
+    auto *line = new QHBoxLayout;
+    int slot = 0;
+    for (QWidget *button : buttons)
+        slot = std::max(slot, button->sizeHint().width());
+    if (emptyBackSlot && !buttons.empty()) {
+        auto *backSlot = new QWidget;
+        backSlot->setFixedSize(slot, 1);
+        line->addWidget(backSlot);
+    }
+    for (QWidget *button : buttons) {
+        button->setMinimumWidth(slot);
+        line->addWidget(button);
+    }
+    line->addStretch(1);
+    return line;
+}
+
+void layOutWindow(QWidget &content, const Rows &rows, const std::vector<QWidget *> &buttons, bool emptyBackSlot)
 {
     auto *layout = new QVBoxLayout(&content);
+    bool framesTakeHeight = false;
     for (const Row &row : rows) {
         auto *line = new QHBoxLayout;
+        const bool frames = holdsFrame(row);
         for (const PlacedWidget &placed : row) {
-            // Frames and pictures hang from the row's top; fields sit level with their labels.
+            // Frames fill their row; pictures hang from its top; fields sit level with their labels.
             const ControlKind kind = placed.control->kind();
-            const bool tall = kind == ControlKind::Frame || kind == ControlKind::Picture;
-            line->addWidget(placed.widget, 0, tall ? Qt::AlignTop : Qt::Alignment());
+            if (kind == ControlKind::Frame)
+                line->addWidget(placed.widget, 1);
+            else
+                line->addWidget(placed.widget, 0, kind == ControlKind::Picture ? Qt::AlignTop : Qt::Alignment());
         }
-        line->addStretch(1);
-        layout->addLayout(line);
+        if (!frames)
+            line->addStretch(1);
+        layout->addLayout(line, frames ? 1 : 0);
+        framesTakeHeight = framesTakeHeight || frames;
     }
-    layout->addStretch(1);
+    if (!framesTakeHeight)
+        layout->addStretch(1);
+    if (!buttons.empty())
+        layout->addLayout(buttonLine(buttons, emptyBackSlot));
 }
 
 } // namespace
 
-void layOutRows(QWidget &content, const std::vector<PlacedWidget> &widgets)
+void layOutRows(QWidget &content, const std::vector<PlacedWidget> &widgets, ButtonRow buttonRow)
 {
     QHash<QString, QGroupBox *> frames;
     for (const PlacedWidget &placed : widgets) {
@@ -110,9 +155,14 @@ void layOutRows(QWidget &content, const std::vector<PlacedWidget> &widgets)
             frames.insert(placed.control->name(), qobject_cast<QGroupBox *>(placed.widget));
     }
     QHash<QString, Rows> rowsByParent;
+    std::vector<QWidget *> buttons;
     for (const PlacedWidget &placed : widgets) {
         const Placement &placement = placed.control->placement();
         const QString parent = frames.contains(placement.parent) ? placement.parent : QString();
+        if (buttonRow.atBottom && parent.isEmpty() && placed.control->kind() == ControlKind::Button) {
+            buttons.push_back(placed.widget);
+            continue;
+        }
         Rows &rows = rowsByParent[parent];
         if (!placement.sameRow || rows.empty())
             rows.emplace_back();
@@ -123,7 +173,7 @@ void layOutRows(QWidget &content, const std::vector<PlacedWidget> &widgets)
         if (QGroupBox *frame = frames.value(placed.control->name()))
             layOutFrame(*frame, rowsByParent.value(placed.control->name()));
     }
-    layOutWindow(content, rowsByParent.value(QString()));
+    layOutWindow(content, rowsByParent.value(QString()), buttons, buttonRow.emptyBackSlot);
 }
 
 } // namespace korvalde::gui

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -18,6 +19,30 @@ MainWindow::MainWindow() : pages_(new QStackedWidget)
     setCentralWidget(pages_);
     // There from the start, so that a confirmation in it does not change the window's size.
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+}
+
+void MainWindow::makeRoomFor(QSize needed)
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QSize wanted = sized_ ? size().expandedTo(needed) : openingSize().expandedTo(needed);
+    sized_ = true;
+    if (wanted != size())
+        resize(wanted);
+}
+
+QSize MainWindow::openingSize() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const QSize designed(metrics.averageCharWidth() * kOpeningWidthInLetters,
+                         metrics.lineSpacing() * kOpeningHeightInLines);
+    const QScreen *shownOn = screen();
+    if (shownOn == nullptr)
+        return designed;
+    // The window's frame and title bar need room on the screen too.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize fits = shownOn->availableGeometry().size() - frame.expandedTo({kFrameAllowance, kFrameAllowance * 4});
+    return designed.boundedTo(fits);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

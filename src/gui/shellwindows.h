@@ -15,14 +15,27 @@ public:
     MainWindow();
 
     QStackedWidget &pages() const { return *pages_; }
+    // Opens at a size the largest page of any design fits in, or `needed` when that is
+    // larger; later it grows only to `needed`, never shrinks, and a maximized or
+    // full-screen window keeps its size.
+    void makeRoomFor(QSize needed);
     void onUserClose(std::function<void()> operation) { userClose_ = std::move(operation); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The size the window opens at, in the font's units: what page 2 of the widest frames
+    // takes, the largest of all pages; within the screen.
+    QSize openingSize() const;
+
+    static constexpr int kOpeningWidthInLetters = 208;
+    static constexpr int kOpeningHeightInLines = 48;
+    static constexpr int kFrameAllowance = 8;
+
     QStackedWidget *pages_;
     std::function<void()> userClose_;
+    bool sized_ = false;
 };
 
 // A dialog window of the core: non-modal, in front of the main window. Its close control

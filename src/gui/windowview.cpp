@@ -1,6 +1,7 @@
 #include "windowview.h"
 
 #include "rowlayout.h"
+#include "wizard/windows.h"
 
 #include <QComboBox>
 #include <QKeySequence>
@@ -34,14 +35,43 @@ void WindowView::build()
             placed.push_back({control.get(), widget, shownByDesign_.contains(control->name())});
         }
     }
-    layOutRows(*content_, placed);
+    layOutRows(*content_, placed, {.atBottom = window_.kind() == WindowKind::Page, .emptyBackSlot = !hasWayBack()});
     shownByDesign_.clear();
     // Only now that they sit in the page can the widgets be shown; Qt would otherwise show
     // them a moment later, after the page has been measured without them.
     for (const PlacedWidget &widget : placed)
         syncWidget(*widget.widget, *widget.control, ControlProperty::Visible);
+    orderTabsByLayout(placed);
     nameFieldsByTheirCaptions();
     buildMenus();
+}
+
+// Tab follows the window's layout order, whatever order the widgets came into their frames.
+void WindowView::orderTabsByLayout(const std::vector<PlacedWidget> &placed)
+{
+    QWidget *previous = nullptr;
+    for (const PlacedWidget &widget : placed) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget.widget);
+        previous = widget.widget;
+    }
+}
+
+QWidget *WindowView::firstTabStop() const
+{
+    for (const auto &control : window_.controls()) {
+        QWidget *shown = widget(control->name());
+        if (shown != nullptr && (shown->focusPolicy() & Qt::TabFocus) && !shown->isHidden() && shown->isEnabled())
+            return shown;
+    }
+    return nullptr;
+}
+
+bool WindowView::hasWayBack() const
+{
+    const auto &table = windowTable();
+    return std::any_of(table.begin(), table.end(),
+                       [this](const WindowRow &row) { return row.name == window_.name() && !row.previous.isEmpty(); });
 }
 
 namespace {

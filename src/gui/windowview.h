@@ -2,6 +2,7 @@
 
 #include "controlwidgets.h"
 #include "model/window.h"
+#include "rowlayout.h"
 
 #include <QAction>
 #include <QHash>
@@ -34,7 +35,13 @@ public:
 
     void sync(const Control &control, ControlProperty property);
 
+    // The first widget Tab stops at, in layout order; null when none.
+    QWidget *firstTabStop() const;
+
 private:
+    // Does the wizard lead back from this window?
+    bool hasWayBack() const;
+    void orderTabsByLayout(const std::vector<PlacedWidget> &placed);
     void nameFieldsByTheirCaptions();
     void buildMenus();
 

@@ -4,6 +4,7 @@
 
 #include "programfixture.h"
 
+#include <QHash>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QSet>
@@ -56,13 +57,29 @@ protected:
         }
     }
 
-    // The controls a user can work with right now, in layout order.
+    // The controls a user can work with right now, in layout order; a group of option
+    // buttons once, at its chosen button or, with none chosen, at its first.
     QStringList expectedTabStops(const QString &windowName)
     {
         const Window *window = app->find(windowName);
         QWidget *root = frontend.windowWidget(windowName);
         QStringList stops;
+        QHash<QString, QString> groupStop;
         for (const auto &control : window->controls()) {
+            QWidget *shown = frontend.widget(windowName, control->name());
+            const QString group = control->placement().parent;
+            if (control->kind() != ControlKind::OptionButton || !shown->isVisibleTo(root) || !shown->isEnabled())
+                continue;
+            if (control->isChecked() || !groupStop.contains(group))
+                groupStop.insert(group, control->name());
+            if (control->isChecked())
+                groupStop.insert(group + "/chosen", control->name());
+        }
+        for (const auto &control : window->controls()) {
+            const QString group = control->placement().parent;
+            if (control->kind() == ControlKind::OptionButton &&
+                groupStop.value(group + "/chosen", groupStop.value(group)) != control->name())
+                continue;
             QWidget *shown = frontend.widget(windowName, control->name());
             if (shown == nullptr)
                 continue;

@@ -202,6 +202,9 @@ int runOne(const Options &options)
         if (const QString why = page->start(browserEnvironment->devTools(), browserEnvironment->page()); !why.isEmpty())
             return fail(1, why);
         driver = std::move(page);
+        // A fresh page is the tool's own setting-up, not the scenario's: the hang clock
+        // starts again from here (any line restarts it; the verdict reads only its own).
+        printLine(QStringLiteral("page ready"));
     } else {
         driver = options.gui ? makeGuiDriver() : makeCoreDriver();
     }

@@ -112,17 +112,38 @@ void Application::notifyControl(Control &control, ControlProperty property)
         observer->controlChanged(control, property);
 }
 
+void Application::showMessage(const MessageBox &message)
+{
+    if (actionDepth_ > 0)
+        heldMessages_.push_back(message);
+    else
+        platform_.showMessage(message);
+}
+
 void Application::runUserAction(const std::function<void()> &action)
 {
     ++actionDepth_;
     try {
         action();
     } catch (...) {
-        --actionDepth_;
+        if (--actionDepth_ == 0)
+            heldMessages_.clear();
         throw;
     }
-    if (--actionDepth_ == 0)
+    if (--actionDepth_ == 0) {
         freeDiscarded();
+        showHeldMessages();
+    }
+}
+
+void Application::showHeldMessages()
+{
+    // A box runs modally; whatever it lets happen meanwhile is an action of its own.
+    while (!heldMessages_.empty()) {
+        const MessageBox message = std::move(heldMessages_.front());
+        heldMessages_.pop_front();
+        platform_.showMessage(message);
+    }
 }
 
 QString Application::whyUnreachable(const QString &windowName, const QString &controlName) const

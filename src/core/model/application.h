@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -58,7 +59,10 @@ public:
     void end();
     bool hasEnded() const { return ended_; }
 
-    void showMessage(const MessageBox &message) { platform_.showMessage(message); }
+    // Within a user action the box waits until the outermost action's steps are all done,
+    // so that everything behind it already shows the action's result; boxes raised by one
+    // action come one after the other, in the order they were raised.
+    void showMessage(const MessageBox &message);
 
     void addObserver(ModelObserver *observer);
     void removeObserver(ModelObserver *observer);
@@ -81,6 +85,7 @@ public:
 
 private:
     void freeDiscarded();
+    void showHeldMessages();
 
     Platform &platform_;
     WindowFactory factory_;
@@ -88,6 +93,7 @@ private:
     std::vector<std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> discarded_;
     std::vector<ModelObserver *> observers_;
+    std::deque<MessageBox> heldMessages_;
     int actionDepth_ = 0;
     bool ended_ = false;
 };

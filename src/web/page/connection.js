@@ -88,11 +88,22 @@ export class Connection {
   }
 
   // An upload is one binary message: a line of JSON that names the file, then its bytes.
-  upload(name, bytes) {
+  // It counts as on its way from the moment it is chosen, while the browser still reads
+  // the file, so nobody takes the page for settled in between.
+  upload(name, readBytes) {
     if (!this.isOpen()) return;
     const id = this.#next();
-    const header = new TextEncoder().encode(`${JSON.stringify({ id, type: 'upload', name })}\n`);
-    this.socket.send(new Blob([header, bytes]));
+    readBytes.then(
+      (bytes) => {
+        const header = new TextEncoder().encode(`${JSON.stringify({ id, type: 'upload', name })}\n`);
+        this.socket.send(new Blob([header, bytes]));
+      },
+      () => {
+        this.waiting.delete(id);
+        gestures.pending = this.waiting.size;
+        gestures.changed();
+      },
+    );
   }
 
   #next() {

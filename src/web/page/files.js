@@ -50,9 +50,8 @@ export class Uploads {
     this.input.click();
   }
 
-  async upload(file) {
-    const bytes = await file.slice(0, this.limit).arrayBuffer();
-    this.connection.upload(file.name, bytes);
+  upload(file) {
+    this.connection.upload(file.name, file.slice(0, this.limit).arrayBuffer());
   }
 }
 

@@ -18,7 +18,7 @@ namespace {
 // How long the page may take to answer a gesture (the server runs the rules and sends
 // the changes back), and to begin a download or open its file picker after the click.
 constexpr int kAnswerWait = 8000;
-constexpr int kDownloadWait = 2000;
+constexpr int kDownloadWait = 8000;
 constexpr int kPickerWait = 3000;
 constexpr int kUploadReadWait = 500;
 

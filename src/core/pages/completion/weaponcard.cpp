@@ -3,6 +3,8 @@
 #include "pages/completion/suggestedfilename.h"
 #include "pages/completion/weaponsheet.h"
 
+#include <QRegularExpression>
+
 namespace korvalde::completion {
 
 namespace {
@@ -21,14 +23,17 @@ CardRow splitLine(const QString &line)
     return {line.left(colon), line.mid(colon + 1)};
 }
 
-// The sheet keeps its columns with blanks and writes " / " even when there is no ceramic
-// concealability; the card reads better without either.
+// The sheet keeps its columns with blanks, writes " / " even when there is no ceramic
+// concealability and glues the weight's unit to its number ("1,45kg"); the card reads
+// better without either and with the unit set apart, as in print ("1,45 kg"). The damage
+// code ("9M") is no number with a unit and stays as it is.
 QString tidy(const QString &value)
 {
+    static const QRegularExpression gluedUnit(QStringLiteral("(\\d)(kg)$"));
     QString tidied = value.simplified();
     if (tidied.endsWith(QLatin1String(" /")))
         tidied.chop(2);
-    return tidied;
+    return tidied.replace(gluedUnit, QStringLiteral("\\1 \\2"));
 }
 
 } // namespace
