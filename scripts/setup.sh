@@ -10,6 +10,7 @@ KORVALDE_PACKAGES=(
     chromium
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian poppler-utils python3
+    curl systemd strace nginx
 )
 
 korvalde_install_missing() {
