@@ -3,6 +3,7 @@
 #include "app/windowfactory.h"
 #include "model/savefile.h"
 #include "pages/completion/suggestedfilename.h"
+#include "pages/completion/weaponcard.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,6 +51,8 @@ protected:
 TEST_F(CompletionSaveName, FirstSaveOffersTheWeaponsNameLaterSavesTheFileChosenLast)
 {
     save(" Donner: <Büchse>/\"1\"?* ", std::nullopt);
+    // Printing to a file offers the same name as a PDF.
+    EXPECT_EQ(completion::weaponCard(*page).fileName, "Donner_ _Büchse___1___.pdf");
     save("Donner", folder.filePath("erste.txt"));
     save("Anders", std::nullopt);
     save(".", std::nullopt);

@@ -105,6 +105,9 @@ TEST_F(Reopen, WhatIsNoSheetChangesNothing)
     damaged.replace("DP: ", "DP: 1");
     const QByteArray tooLong =
         readFile(QStringLiteral(KORVALDE_SOURCE_DIR "/tests/scenarios/flows/expected/shotgun.txt")) + " \r\n";
+    // A carriage return ends a line only before a line feed.
+    QByteArray cutShort = readFile(QStringLiteral(KORVALDE_SOURCE_DIR "/tests/scenarios/flows/expected/shotgun.txt"));
+    cutShort.chop(1);
     const QByteArray smg = readFile(QStringLiteral(KORVALDE_SOURCE_DIR "/tests/scenarios/flows/expected/smg.txt"));
     const QByteArray smgInUtf8 = QString::fromLatin1(smg).toUtf8();
     const QByteArray smgWithoutList = smg.left(smg.lastIndexOf("Modifikationen"));
@@ -115,6 +118,8 @@ TEST_F(Reopen, WhatIsNoSheetChangesNothing)
          "Die Datei \"beschädigt.txt\" lässt sich nicht öffnen: Zeile 14 (DP) passt nicht."},
         {write("zu-lang.txt", tooLong),
          "Die Datei \"zu-lang.txt\" lässt sich nicht öffnen: Zeile 19 (überzählig) passt nicht."},
+        {write("abgeschnitten.txt", cutShort),
+         "Die Datei \"abgeschnitten.txt\" lässt sich nicht öffnen: Zeile 18 (Modifikationen) passt nicht."},
         {write("kurz.txt", "Name:      Taser #1\r\nTyp:       Taser\r\n"),
          "Die Datei \"kurz.txt\" lässt sich nicht öffnen: Zeile 3 (Tarnstufe) passt nicht."},
         {write("utf8.txt", smgInUtf8),

@@ -1,4 +1,5 @@
 #include "app/windowfactory.h"
+#include "toldstate.h"
 #include "walk.h"
 
 namespace korvalde::walk {
@@ -20,6 +21,8 @@ public:
     {
         app_.reset();
         app_ = startKorvalde(platform_);
+        app_->addObserver(&told_);
+        told_.restart(*app_);
         return *app_;
     }
     QString click(const QString &window, const QString &control) override { return app_->userClick(window, control); }
@@ -33,9 +36,12 @@ public:
     }
     QString close(const QString &window) override { return app_->userClose(window); }
     void answerSave(const std::optional<QString> &path) override { platform_.answer = path; }
+    // The core has no screen, but every change must still be told to the front ends.
+    QString mirrorMismatch() const override { return told_.untold(*app_); }
 
 private:
     QuietPlatform platform_;
+    mutable ToldState told_;
     std::unique_ptr<Application> app_;
 };
 

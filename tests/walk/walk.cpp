@@ -1,5 +1,6 @@
 #include "walk.h"
 
+#include "announcedcosts.h"
 #include "app/windowfactory.h"
 #include "pages/completion/weaponsheet.h"
 #include "pages/completion/windows1252.h"
@@ -28,6 +29,26 @@ bool isCanonicalNumber(const QString &text)
 {
     const std::optional<double> value = parseNumber(text);
     return value && formatNumber(*value) == text;
+}
+
+// The forward button of each page that carries the FKE guard.
+const QHash<QString, QString> kGuardedForward = {
+    {"Form2", "Weiter1"}, {"Form3", "Command2"}, {"Form4", "Command2"}, {"Form12", "Command2"}};
+
+// An option box whose tooltip reads as no list of costs, if any; each text is read once.
+std::optional<QString> unreadableToolTip(const Window &page)
+{
+    static QSet<QString> readable;
+    for (const auto &control : page.controls()) {
+        const QString key = control->name() + '\n' + control->toolTip();
+        if (control->kind() != ControlKind::CheckBox || readable.contains(key))
+            continue;
+        if (!announcedCosts(control->name(), control->toolTip()))
+            return QStringLiteral("%1.%2 has the tooltip %3")
+                .arg(page.name(), control->name(), quoted(control->toolTip()));
+        readable.insert(key);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -202,6 +223,8 @@ std::optional<QString> Walk::probe(const Action &action)
         statesBefore << control->state();
 
     executor_.click(action.window, action.control);
+    if (std::optional<QString> broken = checkAnnouncedCosts(page, action.control, fieldsBefore, statesBefore))
+        return broken;
     for (Window *window : app_->loadedWindows()) {
         if (window->kind() == WindowKind::Dialog && window->isShown())
             executor_.close(window->name());
@@ -219,6 +242,38 @@ std::optional<QString> Walk::probe(const Action &action)
         if (now.trimmed() != fieldsBefore[i].trimmed())
             return QStringLiteral("checking and unchecking %1.%2 changed %3 from %4 to %5")
                 .arg(action.window, action.control, kProbeFields[i], quoted(fieldsBefore[i]), quoted(now));
+    }
+    return std::nullopt;
+}
+
+// A box that the user checks changes the sheet by what its tooltip announces, together with
+// every box its check checks too (a level checks its summary box).
+std::optional<QString> Walk::checkAnnouncedCosts(const Window &page, const QString &box,
+                                                 const QStringList &fieldsBefore,
+                                                 const QList<CheckState> &statesBefore) const
+{
+    if (!page[box].isChecked() || page[box].toolTip().isEmpty())
+        return std::nullopt;
+    QHash<QString, double> expected;
+    for (qsizetype i = 0; i < statesBefore.size(); ++i) {
+        const Control &control = *page.controls()[size_t(i)];
+        if (statesBefore[i] != CheckState::Unchecked || !control.isChecked())
+            continue;
+        const std::optional<AnnouncedCosts> costs = announcedCosts(control.name(), control.toolTip());
+        if (!costs || costs->dependsOnMore)
+            return std::nullopt;
+        for (const auto &[field, delta] : costs->deltas.asKeyValueRange())
+            expected[field] += delta;
+    }
+    for (qsizetype i = 0; i < kProbeFields.size(); ++i) {
+        const std::optional<double> before = parseNumber(fieldsBefore[i]);
+        const std::optional<double> now = parseNumber(page[kProbeFields[i]].text());
+        if (!before || !now)
+            continue;
+        if (std::abs(*now - *before - expected.value(kProbeFields[i])) > 1e-9)
+            return QStringLiteral("checking %1.%2 (%3) changed %4 from %5 to %6")
+                .arg(page.name(), box, quoted(page[box].toolTip()), kProbeFields[i], quoted(fieldsBefore[i]),
+                     quoted(page[kProbeFields[i]].text()));
     }
     return std::nullopt;
 }
@@ -243,6 +298,14 @@ std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
             if (!parseNumber(page["cap"].text()))
                 return QStringLiteral("%1.cap reads %2").arg(page.name(), quoted(page["cap"].text()));
         }
+        // The way on is closed exactly while FKE is below 0.
+        if (const QString forward = kGuardedForward.value(page.name()); !forward.isEmpty()) {
+            if (page[forward].isEnabled() != (*parseNumber(page["fke"].text()) >= 0))
+                return QStringLiteral("%1.%2 is %3 with FKE %4")
+                    .arg(page.name(), forward, page[forward].isEnabled() ? "enabled" : "disabled", page["fke"].text());
+        }
+        if (std::optional<QString> unreadable = unreadableToolTip(page))
+            return unreadable;
         if (page.name() == "Form5") {
             const QString price = formatNumber(*parseNumber(page["dp"].text()) * 5);
             if (page["preis"].text() != price)

@@ -62,6 +62,8 @@ public:
 private:
     void start();
     std::optional<QString> probe(const Action &action);
+    std::optional<QString> checkAnnouncedCosts(const Window &page, const QString &box, const QStringList &fieldsBefore,
+                                               const QList<CheckState> &statesBefore) const;
     std::optional<QString> checkRules(const Action &action, int pageBefore);
     std::optional<QString> checkSavedFile(const QString &path);
     std::optional<QString> checkReopens(const QString &path, const QByteArray &content);
