@@ -9,7 +9,8 @@ KORVALDE_PACKAGES=(
     fonts-dejavu-core xvfb xauth
     chromium
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils appstream lintian poppler-utils
+    dpkg-dev file desktop-file-utils appstream lintian poppler-utils python3
+    curl systemd strace nginx
 )
 
 korvalde_install_missing() {

@@ -40,19 +40,10 @@ void warnIfRefused(const QString &why)
         qWarning("user action refused: %s", qUtf8Printable(why));
 }
 
-// What a page opens besides its mount dialogs, built ahead while the user looks at it.
-ReadyDialogs::Needs dialogsOpenedBy(const QString &page)
-{
-    if (page == windows::startPage)
-        return {.open = true};
-    if (page == windows::completion)
-        return {.save = true, .print = true};
-    return {};
-}
-
 } // namespace
 
-Frontend::Frontend() : mainWindow_(std::make_unique<MainWindow>())
+Frontend::Frontend()
+    : mainWindow_(std::make_unique<MainWindow>()), dialogs_(std::make_unique<ReadyDialogs>(*mainWindow_))
 {
     mainWindow_->onUserClose([this] {
         if (app_ != nullptr && frontPage_ != nullptr)
@@ -198,10 +189,7 @@ void Frontend::windowCreated(Window &window)
     // A page keeps its own title too, though only the main window shows it.
     shell->setWindowTitle(window.title());
     shell->setEnabled(window.isEnabled());
-    std::unique_ptr<ReadyDialogs> dialogs;
-    if (window.kind() == WindowKind::Page)
-        dialogs = std::make_unique<ReadyDialogs>(*mainWindow_, dialogsOpenedBy(window.name()));
-    windows_[&window] = Shown{std::move(view), shell, std::move(dialogs), {}};
+    windows_[&window] = Shown{std::move(view), shell, {}};
 }
 
 void Frontend::windowDiscarded(Window &window)
@@ -294,7 +282,7 @@ void Frontend::showFrontPage()
         shown.view->keepPlacesWhileInFront();
         bringToFront(*page);
     }
-    shown.dialogs->buildAfterFirstPaint(*page);
+    dialogs_->buildAfterFirstPaint(*page);
     mainWindow_->setWindowTitle(frontPage_->title());
     if (!mainWindow_->isVisible()) {
         mainWindow_->makeRoomFor(mainWindow_->sizeHint());
@@ -416,19 +404,10 @@ void Frontend::showMessage(const MessageBox &message)
     returnFocusTo(actingWidget_);
 }
 
-ReadyDialogs &Frontend::frontPageDialogs()
-{
-    if (frontPage_ != nullptr)
-        return *windows_.at(frontPage_).dialogs;
-    if (dialogsWithoutPage_ == nullptr)
-        dialogsWithoutPage_ = std::make_unique<ReadyDialogs>(*mainWindow_, ReadyDialogs::Needs{});
-    return *dialogsWithoutPage_;
-}
-
 std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 {
     // The desktop's own dialog where it offers one; Qt's dialog otherwise.
-    QFileDialog &dialog = frontPageDialogs().saveDialog();
+    QFileDialog &dialog = dialogs_->saveDialog();
     dialog.setNameFilter(request.filter);
     dialog.setDirectory(saveFolder());
     if (!request.suggestedName.isEmpty())
@@ -441,7 +420,7 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
 
 std::optional<QString> Frontend::askOpenFileName(const OpenRequest &request)
 {
-    QFileDialog &dialog = frontPageDialogs().openDialog();
+    QFileDialog &dialog = dialogs_->openDialog();
     dialog.setNameFilters(request.filters);
     // Sheets are opened from where they are saved.
     dialog.setDirectory(saveFolder());
@@ -457,7 +436,7 @@ std::optional<QString> Frontend::runFileDialog(QFileDialog &dialog, const SaveRu
         else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
     });
-    frontPageDialogs().replace(dialog);
+    dialogs_->replace(dialog);
     if (chosen && chosen->isEmpty())
         chosen.reset();
     return chosen;
@@ -478,7 +457,7 @@ void Frontend::fileSaved(const QString &fileName)
 
 void Frontend::printCard(const WeaponCard &card)
 {
-    QPrintDialog &dialog = frontPageDialogs().printDialog();
+    QPrintDialog &dialog = dialogs_->printDialog();
     QPrinter &printer = *dialog.printer();
     prepareCardPrinter(printer, card);
     // Printing to a file offers one named after this card in the folder saved to last, not

@@ -81,9 +81,8 @@ public:
 private:
     struct Shown {
         std::unique_ptr<WindowView> view;
-        QPointer<QWidget> window;              // the page in the stack or the dialog
-        std::unique_ptr<ReadyDialogs> dialogs; // a page's file and print dialogs
-        QPointer<QWidget> opener;              // a dialog's: the widget whose click opened it
+        QPointer<QWidget> window; // the page in the stack or the dialog
+        QPointer<QWidget> opener; // a dialog's: the widget whose click opened it
     };
 
     UserInput inputFor(const QString &window);
@@ -110,14 +109,13 @@ private:
     void runModal(const std::function<void()> &modal);
     // Gives the keyboard focus back to the widget, if the user can still reach it.
     static void returnFocusTo(QWidget *widget);
-    // The dialogs of the page in front, which is the page that opens them; with no page in
-    // front yet, dialogs of the front end's own.
-    ReadyDialogs &frontPageDialogs();
 
     static constexpr int kSavedNoticeMilliseconds = 5000;
 
     Application *app_ = nullptr;
     std::unique_ptr<MainWindow> mainWindow_;
+    // The file and print dialogs, built ahead; they go before the main window.
+    std::unique_ptr<ReadyDialogs> dialogs_;
     std::map<const Window *, Shown> windows_;
     const Window *frontPage_ = nullptr;
     bool frontPagePending_ = false;
@@ -131,7 +129,6 @@ private:
     PrintRunner runPrint_;
     OpenRunner runOpen_;
     std::function<void()> endProgram_;
-    std::unique_ptr<ReadyDialogs> dialogsWithoutPage_;
 };
 
 } // namespace korvalde::gui

@@ -2,13 +2,14 @@
 
 #include "afterfirstpaint.h"
 
+#include <QPointer>
 #include <QTimer>
 
 #include <utility>
 
 namespace korvalde::gui {
 
-ReadyDialogs::ReadyDialogs(QWidget &parent, Needs needs) : parent_(parent), needs_(needs) {}
+ReadyDialogs::ReadyDialogs(QWidget &parent) : parent_(parent) {}
 
 // The print dialog refers to its printer: it goes first.
 ReadyDialogs::~ReadyDialogs()
@@ -20,27 +21,27 @@ void ReadyDialogs::buildAfterFirstPaint(QWidget &page)
 {
     if (std::exchange(buildAsked_, true))
         return;
-    afterFirstPaint(page, [this, alive = std::weak_ptr<bool>(alive_)] {
-        if (!alive.expired())
-            buildInIdleTime(kPause);
+    afterFirstPaint(page, [dialogs = QPointer<ReadyDialogs>(this)] {
+        if (dialogs)
+            dialogs->buildInIdleTime(kPause);
     });
 }
 
 void ReadyDialogs::buildInIdleTime(std::chrono::milliseconds pause)
 {
-    QTimer::singleShot(pause, &parent_, [this, alive = std::weak_ptr<bool>(alive_)] {
-        if (!alive.expired() && buildNextNeeded())
+    QTimer::singleShot(pause, this, [this] {
+        if (buildNextNeeded())
             buildInIdleTime(std::chrono::milliseconds::zero());
     });
 }
 
 bool ReadyDialogs::buildNextNeeded()
 {
-    if (needs_.save && save_ == nullptr)
+    if (save_ == nullptr)
         saveDialog();
-    else if (needs_.open && open_ == nullptr)
+    else if (open_ == nullptr)
         openDialog();
-    else if (needs_.print && print_ == nullptr)
+    else if (print_ == nullptr)
         printDialog();
     else
         return false;

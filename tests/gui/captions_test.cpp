@@ -136,12 +136,12 @@ protected:
 TEST_P(CaptionsTest, EveryPageAndDialogReadsFully)
 {
     chooseFrame(GetParam());
-    for (const PageButtons &page : wizard()) {
-        ASSERT_EQ(frontPage(), page.window);
-        expectReadable(page.window);
-        if (page.window == QLatin1String("Form12"))
+    for (const WindowRow &page : wizard()) {
+        ASSERT_EQ(frontPage(), page.name);
+        expectReadable(page.name);
+        if (page.name == QLatin1String("Form12"))
             expectDialogsReadable();
-        if (!page.forward.isEmpty())
+        if (!page.next.isEmpty())
             goForward();
     }
 }

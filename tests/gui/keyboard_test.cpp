@@ -112,11 +112,11 @@ class KeyboardOnEveryFrame : public KeyboardTest, public ::testing::WithParamInt
 TEST_P(KeyboardOnEveryFrame, TabFollowsTheLayoutAndNoMnemonicIsTakenTwice)
 {
     chooseFrame(GetParam());
-    for (const PageButtons &page : wizard()) {
-        ASSERT_EQ(frontPage(), page.window);
-        expectUniqueMnemonics(page.window);
-        expectTabOrder(page.window);
-        if (!page.forward.isEmpty())
+    for (const WindowRow &page : wizard()) {
+        ASSERT_EQ(frontPage(), page.name);
+        expectUniqueMnemonics(page.name);
+        expectTabOrder(page.name);
+        if (!page.next.isEmpty())
             goForward();
     }
     EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join('\n'));
@@ -129,14 +129,14 @@ TEST_F(KeyboardTest, AltWGoesForwardAndAltZBackOnEveryPage)
     chooseFrame(9);
     const auto &pages = wizard();
     for (size_t i = 0; i < pages.size(); ++i) {
-        ASSERT_EQ(frontPage(), pages[i].window);
-        if (!pages[i].back.isEmpty()) {
+        ASSERT_EQ(frontPage(), pages[i].name);
+        if (!pages[i].previous.isEmpty()) {
             pressAlt(Qt::Key_Z);
-            ASSERT_EQ(frontPage(), pages[i - 1].window) << "Alt+Z on " << qPrintable(pages[i].window);
+            ASSERT_EQ(frontPage(), pages[i - 1].name) << "Alt+Z on " << qPrintable(pages[i].name);
             pressAlt(Qt::Key_W);
-            ASSERT_EQ(frontPage(), pages[i].window) << "Alt+W on " << qPrintable(pages[i - 1].window);
+            ASSERT_EQ(frontPage(), pages[i].name) << "Alt+W on " << qPrintable(pages[i - 1].name);
         }
-        if (!pages[i].forward.isEmpty())
+        if (!pages[i].next.isEmpty())
             pressAlt(Qt::Key_W);
     }
 }

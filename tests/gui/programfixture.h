@@ -3,6 +3,10 @@
 #include "app/windowfactory.h"
 #include "frontend.h"
 #include "model/application.h"
+#include "pages/start/startpage.h"
+#include "widgetinput.h"
+#include "wizard/windows.h"
+#include "wizard/wizardpage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,19 +36,18 @@ namespace korvalde::test {
 // the widgets, never calls into the core. Message boxes are recorded instead of shown.
 class ProgramFixture : public ::testing::Test {
 protected:
-    struct PageButtons {
-        QString window;
-        QString forward; // empty on the completion page
-        QString back;    // empty on the start page
-    };
-
-    // The wizard's pages in the order the user walks them.
-    static const std::vector<PageButtons> &wizard()
+    // The wizard's pages in the order the user walks them, as the table of windows has
+    // them: `next` is empty on the completion page, `previous` on the start page.
+    static const std::vector<WindowRow> &wizard()
     {
-        static const std::vector<PageButtons> pages = {
-            {"Form1", "Command1", ""},       {"Form2", "Weiter1", "Zurück1"},  {"Form3", "Command2", "Command3"},
-            {"Form4", "Command2", "Zurück"}, {"Form12", "Command2", "Zurück"}, {"Form5", "", "Zurück"},
-        };
+        static const std::vector<WindowRow> pages = [] {
+            std::vector<WindowRow> rows;
+            for (const WindowRow &row : windowTable()) {
+                if (row.kind == WindowKind::Page)
+                    rows.push_back(row);
+            }
+            return rows;
+        }();
         return pages;
     }
 
@@ -54,17 +57,12 @@ protected:
         frontend.setEndHandler([this] { ended = true; });
         app = std::make_unique<Application>(frontend, createWindow, windowNames());
         frontend.attach(*app);
-        app->start(QStringLiteral("Form1"));
+        app->start(windows::startPage);
         settle();
         makeActive(frontend.mainWindow());
     }
 
-    static void settle()
-    {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::sendPostedEvents();
-    }
+    static void settle() { gui::settle(); }
 
     // Keys go to the active window only, as on a desktop.
     static void makeActive(QWidget &window)
@@ -76,9 +74,9 @@ protected:
 
     QString frontPage() const
     {
-        for (const PageButtons &page : wizard()) {
-            if (frontend.isOnScreen(page.window))
-                return page.window;
+        for (const WindowRow &page : wizard()) {
+            if (frontend.isOnScreen(page.name))
+                return page.name;
         }
         return {};
     }
@@ -88,20 +86,30 @@ protected:
         auto *button = qobject_cast<QAbstractButton *>(frontend.widget(window, control));
         ASSERT_NE(button, nullptr) << qPrintable(window + '.' + control);
         ASSERT_TRUE(button->isEnabled()) << qPrintable(window + '.' + control);
-        button->click();
+        QTest::mouseClick(button, Qt::LeftButton, {}, gui::hotSpot(*button));
         settle();
     }
 
-    void chooseFrame(int number) { click("Form1", QStringLiteral("Option%1").arg(number)); }
+    void chooseFrame(int number) { click(windows::startPage, QStringLiteral("Option%1").arg(number)); }
+
+    // The loaded page's button that reads `caption` ("&Weiter", "&Zurück"), or empty.
+    QString buttonReading(const QString &page, const QString &caption) const
+    {
+        if (const Window *window = app->find(page)) {
+            for (const auto &control : window->controls()) {
+                if (control->kind() == ControlKind::Button && control->text() == caption)
+                    return control->name();
+            }
+        }
+        return {};
+    }
 
     // Clicks the forward button of the page in front.
     void goForward()
     {
         const QString page = frontPage();
-        for (const PageButtons &buttons : wizard()) {
-            if (buttons.window == page)
-                click(page, buttons.forward);
-        }
+        const auto *wizardPage = dynamic_cast<const WizardPage *>(app->find(page));
+        click(page, wizardPage ? wizardPage->layout().forwardButton : kStartForwardButton);
     }
 
     QStringList messages;

@@ -19,8 +19,7 @@ namespace korvalde::test {
 
 namespace {
 
-const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form12", "Form5",
-                              "form6", "Form7", "Form8", "Form9", "Form10", "Form11"};
+const QStringList &kWindows = windowNames();
 
 class SteadyScreenTest : public ProgramFixture {
 protected:

@@ -36,12 +36,12 @@ protected:
         const QRect place = windowPlace();
         std::optional<QPoint> forward;
         std::optional<QPoint> back;
-        const auto expectSteady = [&](const PageButtons &page) {
-            SCOPED_TRACE(page.window.toStdString());
-            ASSERT_EQ(frontPage(), page.window);
+        const auto expectSteady = [&](const WindowRow &page) {
+            SCOPED_TRACE(page.name.toStdString());
+            ASSERT_EQ(frontPage(), page.name);
             EXPECT_EQ(windowPlace(), place);
-            for (auto [now, first] : {std::pair{buttonPlace(page.window, page.forward), &forward},
-                                      std::pair{buttonPlace(page.window, page.back), &back}}) {
+            for (auto [now, first] : {std::pair{buttonPlace(page.name, buttonReading(page.name, "&Weiter")), &forward},
+                                      std::pair{buttonPlace(page.name, buttonReading(page.name, "&Zurück")), &back}}) {
                 if (now && !*first)
                     *first = now;
                 if (now) {
@@ -49,23 +49,23 @@ protected:
                 }
             }
         };
-        for (const PageButtons &page : wizard()) {
+        for (const WindowRow &page : wizard()) {
             expectSteady(page);
-            if (page.window == "Form12") {
+            if (page.name == "Form12") {
                 click("Form12", "sichtgerät");
                 click("Form11", "aufmontiert");
                 click("Form11", "ok");
                 expectSteady(page);
             }
-            if (!page.forward.isEmpty())
+            if (!page.next.isEmpty())
                 goForward();
         }
         // The completion page's first own button stands where "Weiter" stood.
         EXPECT_EQ(buttonPlace("Form5", "cmdSave"), forward);
         for (auto page = wizard().rbegin(); page != wizard().rend(); ++page) {
             expectSteady(*page);
-            if (!page->back.isEmpty())
-                click(page->window, page->back);
+            if (!page->previous.isEmpty())
+                click(page->name, buttonReading(page->name, "&Zurück"));
         }
         ASSERT_TRUE(forward && back);
     }

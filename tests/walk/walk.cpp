@@ -387,12 +387,12 @@ public:
 std::optional<QString> Walk::checkReopens(const QString &path, const QByteArray &content)
 {
     ++reopened_;
-    const auto found = reopen::actionsForSheet(path);
+    SilentPlatform platform;
+    const std::unique_ptr<Application> app = startKorvalde(platform);
+    const auto found = reopen::actionsForSheet(*app, path);
     if (const QString *message = std::get_if<QString>(&found))
         return QStringLiteral("the saved sheet does not open again: %1\n%2")
             .arg(*message, QString::fromLatin1(content));
-    SilentPlatform platform;
-    const std::unique_ptr<Application> app = startKorvalde(platform);
     for (const reopen::UserAction &action : std::get<std::vector<reopen::UserAction>>(found))
         reopen::perform(*app, action);
     const Window *completion = app->find("Form5");

@@ -14,7 +14,15 @@ Application::~Application() = default;
 
 void Application::start(const QString &firstWindow)
 {
+    firstWindow_ = firstWindow;
     runUserAction([&] { window(firstWindow).setShown(true); });
+}
+
+std::unique_ptr<Application> Application::twin(Platform &platform) const
+{
+    auto twin = std::make_unique<Application>(platform, factory_, windowNames_);
+    twin->start(firstWindow_);
+    return twin;
 }
 
 Window &Application::window(const QString &name)

@@ -42,6 +42,10 @@ public:
     // Creates the first window and shows it.
     void start(const QString &firstWindow);
 
+    // A program of the same windows over another platform, started where this one was:
+    // what a rebuild tries its clicks in, unseen.
+    std::unique_ptr<Application> twin(Platform &platform) const;
+
     // The window, created and loaded on first touch. While its load runs it is already
     // reachable, so a load that reaches back into it does not create it twice.
     Window &window(const QString &name);
@@ -90,6 +94,7 @@ private:
     Platform &platform_;
     WindowFactory factory_;
     QStringList windowNames_;
+    QString firstWindow_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> discarded_;
     std::vector<ModelObserver *> observers_;

@@ -22,6 +22,7 @@ enum class WindowKind { Page, Dialog };
 class Window {
 public:
     Window(Application &app, QString name, WindowKind kind, QString title);
+    virtual ~Window() = default;
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
 

@@ -1,5 +1,13 @@
 #include "reopen/listentries.h"
+
+#include "pages/page2/page2.h"
+#include "pages/page3/page3.h"
+#include "pages/page4/page4.h"
+#include "pages/page5/page5.h"
 #include "wizard/windows.h"
+
+#include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -8,117 +16,94 @@ namespace korvalde::reopen {
 namespace {
 
 struct EntryText {
-    const char *text;
+    QString text;
     ListEntry entry;
 };
 
-ListEntry box(const QString &window, const char *control)
+// What the user does for an entry of the pages' tables, where checking its control is not
+// all of it.
+ListEntry userActionFor(const QString &window, const ModificationEntry &entry)
 {
-    return {window, EntryAction::Check, control};
+    if (entry.control == QStringLiteral("gewicht"))
+        return {window, EntryAction::Weight, entry.control};
+    if (entry.control == QStringLiteral("munistufe"))
+        return {window, EntryAction::Capacity, entry.control};
+    if (entry.control == QStringLiteral("vergrößert"))
+        return {window, EntryAction::Clip, entry.control};
+    return {window, EntryAction::Check, entry.control};
 }
 
-ListEntry fkeSteps(int steps)
+// The rebuild sets some options of a page before the others: what frees FKE comes first,
+// so the budget never runs out on the way, and a box comes after the box that unlocks it.
+// Controls are named by prefix; whatever no prefix names follows in the page's own order.
+const QHash<QString, QStringList> &setFirst()
 {
-    return {windows::page2, EntryAction::FkeSteps, "mehrstufe", steps};
-}
-
-// Every text an option writes into the list and what the user does for it. The rows run in
-// the order the rebuild sets them: on each page what frees FKE comes first, so the budget
-// never runs out on the way, and a box comes after the box that unlocks it.
-const std::vector<EntryText> &entryTexts()
-{
-    static const std::vector<EntryText> texts = {
-        {", Flechettebeschränkung", box(windows::page2, "flechette")},
-        {", erhöhte FKE (1)", fkeSteps(1)},
-        {", erhöhte FKE (2)", fkeSteps(2)},
-        {", erhöhte FKE (3)", fkeSteps(3)},
-        {", erhöhte FKE (4)", fkeSteps(4)},
-        {", erhöhte FKE (5)", fkeSteps(5)},
-        {", erhöhte FKE (6)", fkeSteps(6)},
-        {", Feuermodus (EM)", box(windows::page2, "modus1")},
-        {", Feuermodus (HM)", box(windows::page2, "modus2")},
-        {", Feuermodus (SM)", box(windows::page2, "modus3")},
-        {", Feuermodus (HM/SM)", box(windows::page2, "modus4")},
-        {", Feuermodus (SM/AM)", box(windows::page2, "modus5")},
-        {", Feuermodus (HM/SM/AM)", box(windows::page2, "modus6")},
-        {", Feuermodus (AM)", box(windows::page2, "modus7")},
-        {", Lademechanismus (Klapp)", box(windows::page2, "lade1")},
-        {", Lademechanismus (Streifen)", box(windows::page2, "lade2")},
-        {", Lademechanismus (Trommel)", box(windows::page2, "lade3")},
-        {", Lademechanismus (Magazin)", box(windows::page2, "lade4")},
-        {", Lademechanismus (Gurt)", box(windows::page2, "lade5")},
-        {", erhöhte Tarnstufe (1)", box(windows::page2, "tarnstufe1")},
-        {", erhöhte Tarnstufe (2)", box(windows::page2, "tarnstufe2")},
-        {", erhöhtes Powerniveau (1)", box(windows::page2, "powerstufe1")},
-        {", erhöhtes Powerniveau (2)", box(windows::page2, "powerstufe2")},
-        {", Größenanpassung", box(windows::page2, "größe")},
-        {", Keramikkomponenten (1)", box(windows::page2, "keramikstufe1")},
-        {", Keramikkomponenten (2)", box(windows::page2, "keramikstufe2")},
-        {", Keramikkomponenten (3)", box(windows::page2, "keramikstufe3")},
-        {", Nahkampfverstärkung", box(windows::page2, "nahkampf")},
-        {", Gewichtsreduzierung", {windows::page2, EntryAction::Weight, "gewicht"}},
-        {", Bullpup-Design", box(windows::page2, "bullpup")},
-        {", Laufverlängerung", box(windows::page2, "lauf1")},
-        {", Laufverkürzung", box(windows::page2, "lauf2")},
-        {", Munitionswahl", box(windows::page2, "munitionswahl")},
-        {", Rückstoßkompensation (1)", box(windows::page2, "rück1")},
-        {", Rückstoßkompensation (2)", box(windows::page2, "rück2")},
-        {", Rückstoßkompensation (3)", box(windows::page2, "rück3")},
-        {", schwerer Lauf", box(windows::page2, "schwer")},
-        {", erhöhte Munitionskapazität", {windows::page2, EntryAction::Capacity, "munistufe"}},
-        {", zerlegbar", box(windows::page2, "zerlegbar")},
-
-        {", persönliche Gestaltung", box(windows::page3, "gestaltung")},
-        {", Gravur", box(windows::page3, "gravur")},
-        {", Gasventil (2)", box(windows::page3, "gas2")},
-        {", Gasventil (3)", box(windows::page3, "gas3")},
-        {", Gasventil (4)", box(windows::page3, "gas4")},
-        {", Smartgun intern (1)", box(windows::page3, "smartintern1")},
-        {", Smartgun intern (2)", box(windows::page3, "smartintern2")},
-        {", Stimmaktivierung", box(windows::page3, "stimm")},
-
-        {", Schalldämpfer", box(windows::page4, "schall")},
-        {", Schockpolster", box(windows::page4, "schock")},
-        {", Hüftpolster", box(windows::page4, "hüft")},
-        {", Schulterstütze", box(windows::page4, "schulter")},
-        {", Schallunterdrücker", box(windows::page4, "suppressor")},
-        {", Unterlaufgewicht", box(windows::page4, "unterlaufgewicht")},
-        {", Unterlaufwaffe (Bajonett)", box(windows::page4, "bajonett")},
-        {", Unterlaufwaffe (Enterhakenkanone)", box(windows::page4, "enterhaken")},
-        {", Unterlaufwaffe (Granatwerfer)", box(windows::page4, "granatwerfer")},
-        {", Unterlaufwaffe (Flammenwerfer)", box(windows::page4, "flammenwerfer")},
-        {", vergrößerter Ladestreifen", {windows::page4, EntryAction::Clip, "vergrößert"}},
-        {", abgesägte Schrotflinte", box(windows::page4, "abgesägte")},
-        {", angepasster Griff", box(windows::page4, "griff")},
-        {", ausgebaute Sicherung", box(windows::page4, "sicherung")},
-        {", ausgebauter Abzug", box(windows::page4, "abzug")},
-        {", Automatischer Modus", box(windows::page4, "automodus")},
-        {", Biometrische Sicherheitsschaltung", box(windows::page4, "bio")},
-        {", Biometrische Sicherheitsschaltung mit Griffdornen", box(windows::page4, "griffdornen")},
-        {", Biometrische Sicherheitsschaltung mit Sprühsystem", box(windows::page4, "sprühsystem")},
-        {", Biometrische Sicherheitsschaltung mit Elektroshock", box(windows::page4, "elektroshock")},
-        {", Dreibein", box(windows::page4, "dreibein")},
-        {", Vordergriff", box(windows::page4, "vordergriff")},
-        {", Zweibein", box(windows::page4, "zweibein")},
-
+    static const QHash<QString, QStringList> first = {
+        {windows::page2, {"flechette", "mehrstufe", "modus", "lade"}},
         // Page 5's accessories with their refinements right after them; the sight before
         // the rangefinder, which locks it.
-        {", Smartgun extern (1)", box(windows::page5, "smartextern1")},
-        {", Smartgun extern (2)", box(windows::page5, "smartextern2")},
-        {", Ultraschallsensor", box(windows::page5, "ultraschall")},
-        {", Lasermarkierer (niederenergetisch)", box(windows::page5, "niederenergetisch")},
-        {", Lasermarkierer (hochenergetisch)", box(windows::page5, "hochenergetisch")},
-        {", Laser-Zielmarkierer", box(windows::page5, "laserziel")},
-        {", Sichtgerät", box(windows::page5, "sichtgerät")},
-        {" mit Vergrößerung (1)", box(windows::page5, "v1")},
-        {" mit Vergrößerung (2)", box(windows::page5, "v2")},
-        {" mit Vergrößerung (3)", box(windows::page5, "v3")},
-        {" mit Infrarot", box(windows::page5, "IR")},
-        {" mit Blitzlicht", box(windows::page5, "blitz")},
-        {" mit Lichtverstärkung", box(windows::page5, "licht")},
-        {" mit Guncam", box(windows::page5, "guncam")},
-        {", Entfernungsmesser", box(windows::page5, "entfernungsmesser")},
+        {windows::page5,
+         {"smartextern", "ultraschall", "niederenergetisch", "hochenergetisch", "laserziel", "sichtgerät", "v", "IR",
+          "blitz", "licht", "guncam", "entfernungsmesser"}},
     };
+    return first;
+}
+
+qsizetype setOrder(const QString &window, const QString &control)
+{
+    const QStringList &first = setFirst().value(window);
+    for (qsizetype i = 0; i < first.size(); ++i) {
+        if (control.startsWith(first[i]))
+            return i;
+    }
+    return first.size();
+}
+
+// A step list's entry stands for every count up to the longest list's: "mehrstufe6"
+// offers six steps. The lists share their name up to the count.
+void addStepEntries(std::vector<EntryText> &texts, const QString &window, const ModificationEntries &entries,
+                    const ModificationEntry &entry)
+{
+    static const QRegularExpression count(QStringLiteral("\\d+$"));
+    const QString prefix = QString(entry.control).remove(count);
+    if (std::any_of(texts.begin(), texts.end(), [&](const EntryText &text) { return text.entry.control == prefix; }))
+        return;
+    int most = 0;
+    for (const ModificationEntry &other : entries) {
+        if (other.text == entry.text)
+            most = std::max(most, count.match(other.control).captured().toInt());
+    }
+    for (int steps = 1; steps <= most; ++steps)
+        texts.push_back({entry.text.arg(steps), {window, EntryAction::FkeSteps, prefix, steps}});
+}
+
+// Every text an option writes into the list and what the user does for it, in the order
+// the rebuild sets them: page by page, on each page as `setFirst` says.
+const std::vector<EntryText> &entryTexts()
+{
+    static const std::vector<EntryText> texts = [] {
+        const std::pair<QString, const ModificationEntries &> pages[] = {
+            {windows::page2, page2::modificationEntries()},
+            {windows::page3, page3::modificationEntries()},
+            {windows::page4, page4::modificationEntries()},
+            {windows::page5, page5::modificationEntries()},
+        };
+        std::vector<EntryText> all;
+        for (const auto &[window, entries] : pages) {
+            std::vector<EntryText> page;
+            for (const ModificationEntry &entry : entries) {
+                if (entry.shows == ModificationEntry::Shows::WithSteps)
+                    addStepEntries(page, window, entries, entry);
+                else
+                    page.push_back({entry.text, userActionFor(window, entry)});
+            }
+            std::stable_sort(page.begin(), page.end(), [&window](const EntryText &a, const EntryText &b) {
+                return setOrder(window, a.entry.control) < setOrder(window, b.entry.control);
+            });
+            all.insert(all.end(), page.begin(), page.end());
+        }
+        return all;
+    }();
     return texts;
 }
 
@@ -138,7 +123,7 @@ std::vector<ListEntry> readModificationList(const QString &list)
         size_t best = entryTexts().size();
         qsizetype bestLength = 0;
         for (size_t i = 0; i < entryTexts().size(); ++i) {
-            const QString text = QString::fromUtf8(entryTexts()[i].text);
+            const QString &text = entryTexts()[i].text;
             if (text.size() > bestLength && QStringView(list).mid(at).startsWith(text)) {
                 best = i;
                 bestLength = text.size();

@@ -10,12 +10,12 @@ namespace korvalde::reopen {
 
 namespace {
 
-std::variant<std::vector<UserAction>, QString> actionsForLines(const QString &name,
+std::variant<std::vector<UserAction>, QString> actionsForLines(const Application &app, const QString &name,
                                                                const std::optional<QStringList> &lines)
 {
     if (!lines)
         return QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen.").arg(name);
-    Rebuild rebuild = rebuildSheet(*lines);
+    Rebuild rebuild = rebuildSheet(app, *lines);
     if (rebuild.found)
         return std::move(rebuild.actions);
     return QStringLiteral("Die Datei \"%1\" lässt sich nicht öffnen: Zeile %2 (%3) passt nicht.")
@@ -36,28 +36,29 @@ void openFound(Application &app, const std::variant<std::vector<UserAction>, QSt
 
 } // namespace
 
-std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &path)
+std::variant<std::vector<UserAction>, QString> actionsForSheet(const Application &app, const QString &path)
 {
-    return actionsForLines(QFileInfo(path).fileName(), readSheetLines(path));
+    return actionsForLines(app, QFileInfo(path).fileName(), readSheetLines(path));
 }
 
-std::variant<std::vector<UserAction>, QString> actionsForSheetBytes(const QString &fileName, const QByteArray &bytes)
+std::variant<std::vector<UserAction>, QString> actionsForSheetBytes(const Application &app, const QString &fileName,
+                                                                    const QByteArray &bytes)
 {
     // An upload carries no folder, but a name made up by the sender may pretend one.
     const QString name = QFileInfo(fileName).fileName();
     if (bytes.size() > kLargestSheet)
-        return actionsForLines(name, std::nullopt);
-    return actionsForLines(name, sheetLines(bytes));
+        return actionsForLines(app, name, std::nullopt);
+    return actionsForLines(app, name, sheetLines(bytes));
 }
 
 void openSheet(Application &app, const QString &path)
 {
-    openFound(app, actionsForSheet(path));
+    openFound(app, actionsForSheet(app, path));
 }
 
 void openSheetBytes(Application &app, const QString &fileName, const QByteArray &bytes)
 {
-    openFound(app, actionsForSheetBytes(fileName, bytes));
+    openFound(app, actionsForSheetBytes(app, fileName, bytes));
 }
 
 void askAndOpenSheet(Application &app)

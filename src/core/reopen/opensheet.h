@@ -11,12 +11,14 @@
 
 namespace korvalde::reopen {
 
-// The user actions that rebuild the sheet in `path`, or the message that says why not.
-std::variant<std::vector<UserAction>, QString> actionsForSheet(const QString &path);
+// The user actions that rebuild the sheet in `path` in `app`, or the message that says why
+// not. They are found in twins of `app`; `app` itself is left as it is.
+std::variant<std::vector<UserAction>, QString> actionsForSheet(const Application &app, const QString &path);
 
 // The same for a sheet that arrived as bytes (an upload), named `fileName`; bytes over
 // the size a sheet may have are refused as a file of that size is.
-std::variant<std::vector<UserAction>, QString> actionsForSheetBytes(const QString &fileName, const QByteArray &bytes);
+std::variant<std::vector<UserAction>, QString> actionsForSheetBytes(const Application &app, const QString &fileName,
+                                                                    const QByteArray &bytes);
 
 // Rebuilds the design of the sheet in `path` in the program: tried first in a program of
 // its own, then done here, so that the user sees the completion page with every earlier

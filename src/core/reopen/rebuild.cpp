@@ -1,8 +1,12 @@
 #include "reopen/rebuild.h"
 
 #include "pages/completion/windows1252.h"
+#include "pages/page3/page3.h"
+#include "pages/page4/page4.h"
+#include "pages/page5/layout.h"
 #include "reopen/replay.h"
 #include "reopen/sheettemplate.h"
+#include "sheet/firemodes.h"
 #include "sheet/numbertext.h"
 
 #include <QStringDecoder>
@@ -49,9 +53,22 @@ struct Variant {
     int option = 0;   // variants of one option exclude each other
 };
 
+// The search for the clicks that give a sheet. The list of modifications names most of
+// what the user did, but some choices leave no entry of their own (rapid fire, a summary
+// box checked alone, the weight steps, which mount an accessory took); they show only in
+// the sheet's numbers and texts. So the search first replays the list as it stands and
+// compares the sheet that gives, line by line from the top. If it differs, it measures each
+// open choice by replaying it alone on top of that first try: how it moves DP, FKE, weight
+// and concealability, and which texts it changes. It then predicts, without replaying, every
+// mix of those choices (one variant per option), keeps the mixes whose predicted sheet is
+// the target, and replays them from the smallest up until one gives the sheet exactly. It
+// stops at the first exact sheet, when no mix is left, or after `kMostTries` replays: each
+// replay is a whole program run, and a sheet that no design gives must fail quickly. On a
+// failure the closest try, the one that agrees with the most lines from the top, names the
+// line that does not fit.
 class Search {
 public:
-    Search(const QStringList &target) : target_(target)
+    Search(const Application &original, const QStringList &target) : original_(original), target_(target)
     {
         targetNumbers_ = numbersOf(target);
         wish_.frame = findFrame(sheet_.field(target, "typus").value_or(QString()));
@@ -140,6 +157,13 @@ private:
     {
         return std::any_of(controls.begin(), controls.end(), [&](const QString &c) { return wants(c); });
     }
+    static QStringList fireModeBoxes()
+    {
+        QStringList boxes;
+        for (const FireMode &mode : fire::all)
+            boxes << QString::fromLatin1(mode.box);
+        return boxes;
+    }
     bool wantsAction(EntryAction action) const
     {
         return std::any_of(wish_.entries.begin(), wish_.entries.end(),
@@ -161,7 +185,7 @@ private:
     Outcome attempt(const Wish &wish, const Choices &choices)
     {
         ++result_.tries;
-        Replay replayed = replay(wish, choices);
+        Replay replayed = replay(original_, wish, choices);
         Outcome outcome{{choices, replayed.sheetLines, numbersOf(replayed.sheetLines)}, false};
         lastReplay_ = replayed;
         int agreeing = 0;
@@ -202,17 +226,17 @@ private:
         };
         if (!wants("rück3"))
             add([](Choices &c) { c.rapidFire = true; });
-        if (!wantsAny({"modus1", "modus2", "modus3", "modus4", "modus5", "modus6", "modus7"}))
+        if (!wantsAny(fireModeBoxes()))
             add([](Choices &c) { c.fireModeTriedAgain = true; });
-        if (!wantsAny({"gas2", "gas3", "gas4"}))
+        if (!wantsAny(page3::gasVent().members))
             add([](Choices &c) { c.gasVentAlone = true; });
-        if (wants("bio") && !wantsAny({"griffdornen", "sprühsystem", "elektroshock"}))
+        if (wants("bio") && !wantsAny(page4::safetyVariants().members))
             add([](Choices &c) { c.secondaryWeapon = true; });
-        if (!wantsAny({"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"}))
+        if (!wantsAny(page4::underbarrelWeapons().members))
             add([](Choices &c) { c.underbarrelWeaponAlone = true; });
-        if (!wantsAny({"niederenergetisch", "hochenergetisch"}))
+        if (!wantsAny(page5::refinementsOf("laser")))
             add([](Choices &c) { c.laserAlone = true; });
-        if (!wantsAny({"smartextern1", "smartextern2"}))
+        if (!wantsAny(page5::refinementsOf("smartextern")))
             add([](Choices &c) { c.smartgunAlone = true; });
         if (wantsAction(EntryAction::Capacity) && wantsAction(EntryAction::Clip)) {
             for (const QString &item : capacityItems_)
@@ -326,6 +350,7 @@ private:
 
     inline static const QStringList kMounts = {"hlt2", "hlt3"};
 
+    const Application &original_;
     QStringList target_;
     SheetTemplate sheet_;
     Wish wish_;
@@ -348,9 +373,9 @@ private:
 
 } // namespace
 
-Rebuild rebuildSheet(const QStringList &sheetLines)
+Rebuild rebuildSheet(const Application &original, const QStringList &sheetLines)
 {
-    return Search(sheetLines).run();
+    return Search(original, sheetLines).run();
 }
 
 } // namespace korvalde::reopen

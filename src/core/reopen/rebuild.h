@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/application.h"
 #include "reopen/useraction.h"
 
 #include <QStringList>
@@ -20,6 +21,7 @@ struct Rebuild {
     int tries = 0;
 };
 
-Rebuild rebuildSheet(const QStringList &sheetLines);
+// The tries run in twins of `original`.
+Rebuild rebuildSheet(const Application &original, const QStringList &sheetLines);
 
 } // namespace korvalde::reopen

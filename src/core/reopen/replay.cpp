@@ -1,14 +1,21 @@
 #include "reopen/replay.h"
 
-#include "app/windowfactory.h"
 #include "pages/completion/weaponsheet.h"
 #include "pages/completion/windows1252.h"
+#include "pages/page3/page3.h"
+#include "pages/page4/page4.h"
+#include "pages/page5/layout.h"
 #include "pages/page5/mountdialogs.h"
+#include "pages/start/startpage.h"
 #include "reopen/scratchplatform.h"
 #include "reopen/sheetfile.h"
+#include "sheet/firemodes.h"
+#include "sheet/mounts.h"
 #include "sheet/numbertext.h"
 #include "wizard/windows.h"
+#include "wizard/wizardpage.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace korvalde::reopen {
@@ -18,7 +25,7 @@ namespace {
 // The program a rebuild is tried in, with what the user did to it.
 class ScratchRun {
 public:
-    ScratchRun() : app_(startKorvalde(platform_)) {}
+    explicit ScratchRun(const Application &original) : app_(original.twin(platform_)) {}
 
     Application &app() const { return *app_; }
     Replay &result() { return result_; }
@@ -45,6 +52,14 @@ public:
     bool click(const QString &window, const QString &control)
     {
         return act({UserAction::Kind::Click, window, control, {}});
+    }
+    // The forward button of a page from 2 to 5.
+    void goForward(const QString &page)
+    {
+        if (const auto *wizardPage = dynamic_cast<const WizardPage *>(app_->find(page)))
+            click(page, wizardPage->layout().forwardButton);
+        else
+            ++result_.refusedActions;
     }
     void setChecked(const QString &window, const QString &control, bool checked)
     {
@@ -86,6 +101,12 @@ private:
     Replay result_;
 };
 
+bool isFireMode(const QString &box)
+{
+    return std::any_of(fire::all.begin(), fire::all.end(),
+                       [&box](const FireMode &mode) { return box == QLatin1String(mode.box); });
+}
+
 bool wants(const Wish &wish, const QString &window, const QString &control)
 {
     for (const ListEntry &entry : wish.entries) {
@@ -103,7 +124,7 @@ QString withdrawUnlisted(ScratchRun &run, const Wish &wish, const QString &windo
     for (const QString &box : listedBoxes(window)) {
         if (run.isChecked(window, box) && !wants(wish, window, box)) {
             run.click(window, box);
-            if (box.startsWith(QStringLiteral("modus")))
+            if (isFireMode(box))
                 lastFireMode = box;
         }
     }
@@ -114,11 +135,14 @@ QString withdrawUnlisted(ScratchRun &run, const Wish &wish, const QString &windo
 // one and withdrawing it again gives the other text.
 void tryFireModeAgain(ScratchRun &run, const QString &withdrawn)
 {
-    QStringList modes = {"modus7"};
-    for (int mode = 1; mode <= 6; ++mode)
-        modes << QStringLiteral("modus%1").arg(mode);
+    const QString full = QString::fromLatin1(fire::fullAutomatic.box);
+    QStringList modes = {full};
+    for (const FireMode &mode : fire::all) {
+        if (QLatin1String(mode.box) != full)
+            modes << QString::fromLatin1(mode.box);
+    }
     for (const QString &mode : modes) {
-        if (mode == withdrawn || (withdrawn != "modus7" && mode != "modus7") || !run.reachable(windows::page2, mode))
+        if (mode == withdrawn || (withdrawn != full && mode != full) || !run.reachable(windows::page2, mode))
             continue;
         run.click(windows::page2, mode);
         run.click(windows::page2, mode);
@@ -194,7 +218,7 @@ void setUpPage2(ScratchRun &run, const Wish &wish, const Choices &choices)
 void setUpPage3(ScratchRun &run, const Wish &wish, const Choices &choices)
 {
     if (choices.gasVentAlone)
-        run.setChecked(windows::page3, "gas", true);
+        run.setChecked(windows::page3, page3::gasVent().summary, true);
     for (const ListEntry &entry : wish.entries) {
         if (entry.window == windows::page3)
             run.setChecked(windows::page3, entry.control, true);
@@ -203,10 +227,10 @@ void setUpPage3(ScratchRun &run, const Wish &wish, const Choices &choices)
 
 void setUpPage4(ScratchRun &run, const Wish &wish, const Choices &choices)
 {
-    static const QStringList weapons = {"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"};
-    static const QStringList safetyVariants = {"griffdornen", "sprühsystem", "elektroshock"};
+    const OptionGroup &weapons = page4::underbarrelWeapons();
+    const OptionGroup &safety = page4::safetyVariants();
     if (choices.underbarrelWeaponAlone)
-        run.setChecked(windows::page4, "unterlaufwaffe", true);
+        run.setChecked(windows::page4, weapons.summary, true);
     for (const ListEntry &entry : wish.entries) {
         if (entry.window != windows::page4)
             continue;
@@ -215,14 +239,14 @@ void setUpPage4(ScratchRun &run, const Wish &wish, const Choices &choices)
             run.pickNumber(windows::page4, {entry.control}, parseNumber(wish.capacity).value_or(0));
             continue;
         }
-        if (weapons.contains(entry.control))
-            run.setChecked(windows::page4, "unterlaufwaffe", true);
-        if (safetyVariants.contains(entry.control))
-            run.setChecked(windows::page4, "sekundär", true);
+        if (weapons.members.contains(entry.control))
+            run.setChecked(windows::page4, weapons.summary, true);
+        if (safety.members.contains(entry.control))
+            run.setChecked(windows::page4, safety.summary, true);
         run.setChecked(windows::page4, entry.control, true);
     }
     if (choices.secondaryWeapon)
-        run.setChecked(windows::page4, "sekundär", true);
+        run.setChecked(windows::page4, safety.summary, true);
 }
 
 // Checks a page-5 accessory and answers its mount dialog: the first accessory takes the
@@ -233,7 +257,7 @@ void takeAccessory(ScratchRun &run, const QString &accessory, const Choices &cho
         return;
     const QString dialog = page5::dialogOf(accessory).window;
     const bool underbarrel = choices.underbarrelFirst != (taken % 2 == 1);
-    QStringList mounts = {"aufmontiert", "unterlauf"};
+    QStringList mounts = {kTopMount.box, kUnderbarrelMount.box};
     if (underbarrel)
         mounts.swapItemsAt(0, 1);
     ++taken;
@@ -250,21 +274,6 @@ void takeAccessory(ScratchRun &run, const QString &accessory, const Choices &cho
 
 void setUpPage5(ScratchRun &run, const Wish &wish, const Choices &choices)
 {
-    static const QHash<QString, QString> accessoryOf = {
-        {"smartextern1", "smartextern"},
-        {"smartextern2", "smartextern"},
-        {"niederenergetisch", "laser"},
-        {"hochenergetisch", "laser"},
-        {"v1", "sichtgerät"},
-        {"v2", "sichtgerät"},
-        {"v3", "sichtgerät"},
-        {"IR", "sichtgerät"},
-        {"blitz", "sichtgerät"},
-        {"licht", "sichtgerät"},
-        {"guncam", "sichtgerät"},
-    };
-    static const QStringList accessories = {"smartextern", "ultraschall", "laser",
-                                            "laserziel",   "sichtgerät",  "entfernungsmesser"};
     int taken = 0;
     if (choices.smartgunAlone)
         takeAccessory(run, "smartextern", choices, taken);
@@ -273,9 +282,9 @@ void setUpPage5(ScratchRun &run, const Wish &wish, const Choices &choices)
     for (const ListEntry &entry : wish.entries) {
         if (entry.window != windows::page5)
             continue;
-        if (accessoryOf.contains(entry.control))
-            takeAccessory(run, accessoryOf[entry.control], choices, taken);
-        if (accessories.contains(entry.control))
+        if (const QString accessory = page5::accessoryOf(entry.control); !accessory.isEmpty())
+            takeAccessory(run, accessory, choices, taken);
+        if (page5::accessories().contains(entry.control))
             takeAccessory(run, entry.control, choices, taken);
         else
             run.setChecked(windows::page5, entry.control, true);
@@ -284,20 +293,20 @@ void setUpPage5(ScratchRun &run, const Wish &wish, const Choices &choices)
 
 } // namespace
 
-Replay replay(const Wish &wish, const Choices &choices)
+Replay replay(const Application &original, const Wish &wish, const Choices &choices)
 {
-    ScratchRun run;
+    ScratchRun run(original);
     const FrameEntry &frame = wish.frame ? *wish.frame : frameCatalogue().front();
     run.click(windows::startPage, QStringLiteral("Option%1").arg(frame.number));
-    run.click(windows::startPage, "Command1");
+    run.click(windows::startPage, kStartForwardButton);
     setUpPage2(run, wish, choices);
-    run.click(windows::page2, "Weiter1");
+    run.goForward(windows::page2);
     setUpPage3(run, wish, choices);
-    run.click(windows::page3, "Command2");
+    run.goForward(windows::page3);
     setUpPage4(run, wish, choices);
-    run.click(windows::page4, "Command2");
+    run.goForward(windows::page4);
     setUpPage5(run, wish, choices);
-    run.click(windows::page5, "Command2");
+    run.goForward(windows::page5);
     const Window *completion = run.app().find(windows::completion);
     if (completion == nullptr || !completion->isShown())
         return run.result();

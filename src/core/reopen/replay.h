@@ -45,6 +45,7 @@ struct Replay {
     int weightStepsOffered = 0;
 };
 
-Replay replay(const Wish &wish, const Choices &choices);
+// Tries the wish in a twin of `original`, a program of its own nobody sees.
+Replay replay(const Application &original, const Wish &wish, const Choices &choices);
 
 } // namespace korvalde::reopen

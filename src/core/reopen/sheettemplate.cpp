@@ -1,61 +1,26 @@
 #include "reopen/sheettemplate.h"
 
-#include "app/windowfactory.h"
 #include "pages/completion/weaponsheet.h"
-#include "reopen/scratchplatform.h"
-#include "wizard/windows.h"
-
-#include <memory>
 
 namespace korvalde::reopen {
 
-namespace {
-
-// Characters of the private use area never appear in a label.
-QChar marker(int index)
-{
-    return QChar(0xE000 + index);
-}
-
-bool holdsText(ControlKind kind)
-{
-    return kind == ControlKind::TextField || kind == ControlKind::TextArea || kind == ControlKind::EditField;
-}
-
-} // namespace
-
 SheetTemplate::SheetTemplate()
 {
-    ScratchPlatform platform;
-    const std::unique_ptr<Application> app = startKorvalde(platform);
-    Window &completion = app->window(windows::completion);
-    QStringList names;
-    for (const auto &control : completion.controls()) {
-        if (!holdsText(control->kind()))
-            continue;
-        control->setText(QString(marker(int(names.size()))));
-        names << control->name();
-    }
-    for (const QString &text : weaponSheetLines(completion)) {
+    for (const QString &text : weaponSheetPatterns()) {
         Line line;
         QString pattern = QStringLiteral("^");
-        qsizetype labelEnd = -1;
-        for (const QChar character : text) {
-            const int index = character.unicode() - 0xE000;
-            if (index >= 0 && index < names.size()) {
-                line.fields << names[index];
-                // A field's text runs up to the next fixed text; a blank inside a field
-                // text comes after the one that separates it from the next field.
-                pattern += QStringLiteral("(.*?)");
-                continue;
-            }
-            if (labelEnd < 0 && character == ':')
-                labelEnd = text.indexOf(character);
-            pattern += QRegularExpression::escape(QString(character));
+        qsizetype copiedUpTo = 0;
+        for (const QRegularExpressionMatch &match : sheetPlaceholder().globalMatch(text)) {
+            pattern += QRegularExpression::escape(text.mid(copiedUpTo, match.capturedStart() - copiedUpTo));
+            line.fields << match.captured(1);
+            // A field's text runs up to the next fixed text; a blank inside a field text
+            // comes after the one that separates it from the next field.
+            pattern += match.capturedEnd() == text.size() ? QStringLiteral("(.*)") : QStringLiteral("(.*?)");
+            copiedUpTo = match.capturedEnd();
         }
-        if (!line.fields.isEmpty() && pattern.endsWith(QStringLiteral("(.*?)")))
-            pattern.replace(pattern.size() - 5, 5, QStringLiteral("(.*)"));
+        pattern += QRegularExpression::escape(text.mid(copiedUpTo));
         line.pattern = QRegularExpression(pattern + QStringLiteral("$"));
+        const qsizetype labelEnd = text.indexOf(u':');
         line.label = labelEnd >= 0 ? text.left(labelEnd) : QStringLiteral("Leerzeile");
         lines_.push_back(line);
     }

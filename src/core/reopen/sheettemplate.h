@@ -10,8 +10,7 @@
 namespace korvalde::reopen {
 
 // The shape of the saved sheet as the completion page writes it: for every line its label
-// and which completion-page fields fill it. Learnt from the page itself by saving markers,
-// so the reader never keeps a second copy of the sheet's layout.
+// and which completion-page fields fill it, read from the sheet's own patterns.
 class SheetTemplate {
 public:
     SheetTemplate();

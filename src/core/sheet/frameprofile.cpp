@@ -1,129 +1,330 @@
 #include "sheet/frameprofile.h"
 
-#include "sheet/frames.h"
+#include "sheet/firemodes.h"
+#include "sheet/mounts.h"
 
-#include <algorithm>
+#include <QRegularExpression>
+
 #include <array>
-#include <vector>
 
 namespace korvalde {
 
 namespace {
 
+// clang-format off
 const std::array<FrameProfile, 14> kProfiles = {{
-    // clang-format off
-    // frame                  pwn   snw       pwr         trn  gew     cap   lmm         hlt     hlt2           hlt3
-    // takesStartFke, preselected, weightCombo, fkeCombo, hiddenOnPage4, underbarrelTaken
-    // shownOnPage4, disabledOnPage4[, takesGasVent, mountsAccessories]
-    {"Holdout Pistole",       "4",  "L",      "EM",       "9", "0,5",  "4",  "Streifen", "-",    "",            "",
-     false, {"lade2", "modus1"},          "",               "",           {}, false,
-     {"schulter"}, {"unterlaufgewicht", "schall", "vordergriff"}, true, false},
-    {"Leichte Pistole",       "6",  "L",      "HM",       "7", "1,25", "12", "Streifen", "Lauf", "Aufmontiert", "",
-     false, {"lade2", "modus2"},          "gewichtstufe2",  "mehrstufe2", {"unterlaufgewicht", "vordergriff"}, true,
-     {"schulter"}, {}},
-    {"Automatische Pistole",  "6",  "L",      "HM/SM",    "6", "3",    "30", "Streifen", "Lauf", "Aufmontiert", "",
-     true,  {"modus4"},                   "gewichtstufe2",  "mehrstufe6", {"unterlaufgewicht", "vordergriff"}, true,
-     {"automodus", "schulter", "suppressor"}, {}},
-    {"Schwere Pistole",       "9",  "M",      "HM",       "6", "2,75", "10", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",
-     false, {"lade2", "modus2"},          "gewichtstufe6",  "mehrstufe4", {}, false,
-     {"schulter"}, {}},
-    {"Maschinenpistole",      "6",  "M",      "",         "4", "3,5",  "20", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",
-     true,  {"modus4"},                   "gewichtstufe8",  "mehrstufe4", {}, false,
-     {"automodus", "schulter", "suppressor"}, {}},
-    {"Schrotflinte",          "8",  "S",      "HM",       "3", "4,5",  "5",  "Magazin",  "Lauf", "Aufmontiert", "Unterlauf",
-     false, {"modus2", "lade4"},          "gewichtstufe6",  "mehrstufe4", {}, false,
-     {"abgesägte", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"Taser",                 "10", "S-Bet.", "HM",       "5", "2,5",  "3",  "Magazin",  "",     "Aufmontiert", "",
-     false, {"modus2"},                   "gewichtstufe2",  "mehrstufe2",
-     {"ladestreifen", "vergrößert", "schall", "unterlaufgewicht", "vordergriff"}, true,
-     {}, {}, false},
-    {"Sportgewehr",           "7",  "S",      "HM",       "2", "4,5",  "5",  "Magazin",  "Lauf", "Aufmontiert", "Unterlauf",
-     false, {"modus2", "lade4"},          "gewichtstufe6",  "mehrstufe4", {}, false,
-     {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"Sturmgewehr",           "8",  "M",      "HM/SM/AM", "3", "5",    "30", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",
-     true,  {"modus", "modus6"},          "gewichtstufe8",  "mehrstufe1", {}, false,
-     {"zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"}, {}},
-    {"Scharfschützengewehr",  "14", "S",      "HM",       "0", "6",    "6",  "Magazin",  "Lauf", "Aufmontiert", "Unterlauf",
-     false, {"modus2", "lade4"},          "gewichtstufe6",  "mehrstufe4", {}, false,
-     {"zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    {"LMG",                   "7",  "S",      "SM/AM",    "1", "11",   "40", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",
-     true,  {"modus5", "lade2"},          "gewichtstufe12", "",           {}, false,
-     {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"}, {}},
-    {"MMG",                   "9",  "S",      "AM",       "1", "14,5", "30", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",
-     true,  {"modus7", "modus", "lade2"}, "gewichtstufe16", "",           {}, false,
-     {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"}, {}},
-    {"SMG",                   "10", "S",      "AM",       "1", "17,5", "30", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",
-     true,  {"modus7", "modus", "lade2"}, "gewichtstufe16", "",           {}, false,
-     {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"}, {}},
-    {"Sturmkanone",           "18", "T",      "EM",       "1", "22",   "20", "Streifen", "Lauf", "Aufmontiert", "Unterlauf",
-     false, {"modus", "modus1", "lade2"}, "gewichtstufe12", "",           {}, false,
-     {"dreibein", "zweibein", "schock", "hüft", "unterlaufwaffe"}, {}},
-    // clang-format on
+    {
+        .frame = "Holdout Pistole",
+        .pwn = "4",
+        .snw = "L",
+        .pwr = fire::single.text,
+        .trn = "9",
+        .gew = "0,5",
+        .capacity = "4",
+        .lmm = "Streifen",
+        .hlt = "-",
+        .hlt2 = "",
+        .hlt3 = "",
+        .takesStartFke = false,
+        .preselected = {"lade2", "modus1"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "modus1", "modus2", "lade1", "lade2", "keramikstufe1", "keramikstufe2", "keramikstufe3", "flechette", "größe", "nahkampf"},
+        .weightSteps = "",
+        .fkeSteps = "",
+        .shownOnPage4 = {"schulter"},
+        .disabledOnPage4 = {"unterlaufgewicht", "schall", "vordergriff"},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "Leichte Pistole",
+        .pwn = "6",
+        .snw = "L",
+        .pwr = fire::semiAutomatic.text,
+        .trn = "7",
+        .gew = "1,25",
+        .capacity = "12",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = "",
+        .takesStartFke = false,
+        .preselected = {"lade2", "modus2"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "modus1", "modus2", "modus3", "modus4", "lade1", "lade2", "lade3", "lade4", "keramikstufe1", "keramikstufe2", "keramikstufe3", "flechette", "größe", "nahkampf"},
+        .weightSteps = "gewichtstufe2",
+        .fkeSteps = "mehrstufe2",
+        .shownOnPage4 = {"schulter"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {"unterlaufgewicht", "vordergriff"},
+    },
+    {
+        .frame = "Automatische Pistole",
+        .pwn = "6",
+        .snw = "L",
+        .pwr = fire::semiAndBurst.text,
+        .trn = "6",
+        .gew = "3",
+        .capacity = "30",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = "",
+        .takesStartFke = true,
+        .preselected = {"modus4"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "modus4", "modus5", "modus7", "keramikstufe1", "keramikstufe2", "keramikstufe3", "rück1", "munitionswahl", "flechette", "größe", "nahkampf", "schwer"},
+        .weightSteps = "gewichtstufe2",
+        .fkeSteps = "mehrstufe6",
+        .shownOnPage4 = {"automodus", "schulter", "suppressor"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {"unterlaufgewicht", "vordergriff"},
+    },
+    {
+        .frame = "Schwere Pistole",
+        .pwn = "9",
+        .snw = "M",
+        .pwr = fire::semiAutomatic.text,
+        .trn = "6",
+        .gew = "2,75",
+        .capacity = "10",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = false,
+        .preselected = {"lade2", "modus2"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "modus1", "modus2", "modus3", "modus4", "lade1", "lade2", "lade3", "lade4", "keramikstufe1", "keramikstufe2", "keramikstufe3", "rück1", "flechette", "größe", "nahkampf", "schwer"},
+        .weightSteps = "gewichtstufe6",
+        .fkeSteps = "mehrstufe4",
+        .shownOnPage4 = {"schulter"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "Maschinenpistole",
+        .pwn = "6",
+        .snw = "M",
+        .pwr = "",
+        .trn = "4",
+        .gew = "3,5",
+        .capacity = "20",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = true,
+        .preselected = {"modus4"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "modus3", "modus4", "modus5", "modus6", "modus7", "keramikstufe1", "keramikstufe2", "keramikstufe3", "rück1", "rück2", "munitionswahl", "größe", "nahkampf", "schwer", "schnell"},
+        .weightSteps = "gewichtstufe8",
+        .fkeSteps = "mehrstufe4",
+        .shownOnPage4 = {"automodus", "schulter", "suppressor"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "Schrotflinte",
+        .pwn = "8",
+        .snw = "S",
+        .pwr = fire::semiAutomatic.text,
+        .trn = "3",
+        .gew = "4,5",
+        .capacity = "5",
+        .lmm = "Magazin",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = false,
+        .preselected = {"modus2", "lade4"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "powerstufe2", "modus1", "modus2", "modus3", "modus4", "lade1", "lade2", "lade4", "keramikstufe1", "rück1", "rück2", "lauf1", "lauf2", "munistufe", "munitionswahl", "größe", "nahkampf", "bullpup", "schwer"},
+        .weightSteps = "gewichtstufe6",
+        .fkeSteps = "mehrstufe4",
+        .shownOnPage4 = {"abgesägte", "zweibein", "schock", "hüft", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "Taser",
+        .pwn = "10",
+        .snw = "S-Bet.",
+        .pwr = fire::semiAutomatic.text,
+        .trn = "5",
+        .gew = "2,5",
+        .capacity = "3",
+        .lmm = "Magazin",
+        .hlt = "",
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = "",
+        .takesStartFke = false,
+        .preselected = {"modus2"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "powerstufe2", "modus2", "keramikstufe1", "keramikstufe2", "keramikstufe3", "munistufe", "größe", "nahkampf"},
+        .weightSteps = "gewichtstufe2",
+        .fkeSteps = "",
+        .shownOnPage4 = {},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {"ladestreifen", "vergrößert", "schall", "unterlaufgewicht", "vordergriff"},
+    },
+    {
+        .frame = "Sportgewehr",
+        .pwn = "7",
+        .snw = "S",
+        .pwr = fire::semiAutomatic.text,
+        .trn = "2",
+        .gew = "4,5",
+        .capacity = "5",
+        .lmm = "Magazin",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = false,
+        .preselected = {"modus2", "lade4"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "powerstufe2", "modus1", "modus2", "modus4", "lade2", "lade4", "keramikstufe1", "rück1", "lauf1", "lauf2", "munistufe", "munitionswahl", "größe", "nahkampf", "bullpup", "schwer", "zerlegbar"},
+        .weightSteps = "gewichtstufe6",
+        .fkeSteps = "mehrstufe4",
+        .shownOnPage4 = {"zweibein", "schock", "hüft", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "Sturmgewehr",
+        .pwn = "8",
+        .snw = "M",
+        .pwr = fire::semiBurstAndFull.text,
+        .trn = "3",
+        .gew = "5",
+        .capacity = "30",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = true,
+        .preselected = {"modus", "modus6"},
+        .page2Options = {"tarnstufe1", "tarnstufe2", "powerstufe1", "modus6", "keramikstufe1", "rück1", "rück2", "lauf1", "lauf2", "munitionswahl", "größe", "nahkampf", "bullpup", "schwer", "schnell", "zerlegbar"},
+        .weightSteps = "gewichtstufe8",
+        .fkeSteps = "mehrstufe1",
+        .shownOnPage4 = {"zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "Scharfschützengewehr",
+        .pwn = "14",
+        .snw = "S",
+        .pwr = fire::semiAutomatic.text,
+        .trn = "0",
+        .gew = "6",
+        .capacity = "6",
+        .lmm = "Magazin",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = false,
+        .preselected = {"modus2", "lade4"},
+        .page2Options = {"powerstufe1", "powerstufe2", "modus1", "modus2", "lade2", "lade4", "keramikstufe1", "keramikstufe2", "keramikstufe3", "rück1", "lauf1", "lauf2", "munistufe", "munitionswahl", "größe", "schwer", "zerlegbar"},
+        .weightSteps = "gewichtstufe6",
+        .fkeSteps = "mehrstufe4",
+        .shownOnPage4 = {"zweibein", "schock", "hüft", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "LMG",
+        .pwn = "7",
+        .snw = "S",
+        .pwr = fire::burstAndFull.text,
+        .trn = "1",
+        .gew = "11",
+        .capacity = "40",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = true,
+        .preselected = {"modus5", "lade2"},
+        .page2Options = {"powerstufe1", "modus2", "modus3", "modus4", "modus5", "modus6", "modus7", "lade2", "lade5", "rück1", "rück2", "munitionswahl", "größe", "schwer", "schnell"},
+        .weightSteps = "gewichtstufe12",
+        .fkeSteps = "",
+        .shownOnPage4 = {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "MMG",
+        .pwn = "9",
+        .snw = "S",
+        .pwr = fire::fullAutomatic.text,
+        .trn = "1",
+        .gew = "14,5",
+        .capacity = "30",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = true,
+        .preselected = {"modus7", "modus", "lade2"},
+        .page2Options = {"powerstufe1", "modus7", "lade2", "lade5", "rück1", "rück2", "munitionswahl", "größe", "schwer", "schnell"},
+        .weightSteps = "gewichtstufe16",
+        .fkeSteps = "",
+        .shownOnPage4 = {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "SMG",
+        .pwn = "10",
+        .snw = "S",
+        .pwr = fire::fullAutomatic.text,
+        .trn = "1",
+        .gew = "17,5",
+        .capacity = "30",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = true,
+        .preselected = {"modus7", "modus", "lade2"},
+        .page2Options = {"powerstufe1", "modus7", "lade2", "lade5", "rück1", "rück2", "munitionswahl", "größe", "schwer", "schnell"},
+        .weightSteps = "gewichtstufe16",
+        .fkeSteps = "",
+        .shownOnPage4 = {"dreibein", "zweibein", "schock", "hüft", "suppressor", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
+    {
+        .frame = "Sturmkanone",
+        .pwn = "18",
+        .snw = "T",
+        .pwr = fire::single.text,
+        .trn = "1",
+        .gew = "22",
+        .capacity = "20",
+        .lmm = "Streifen",
+        .hlt = kBarrelMount.freeText,
+        .hlt2 = kTopMount.freeText,
+        .hlt3 = kUnderbarrelMount.freeText,
+        .takesStartFke = false,
+        .preselected = {"modus", "modus1", "lade2"},
+        .page2Options = {"powerstufe1", "powerstufe2", "modus1", "lade2", "lade5", "rück1", "größe", "schwer"},
+        .weightSteps = "gewichtstufe12",
+        .fkeSteps = "",
+        .shownOnPage4 = {"dreibein", "zweibein", "schock", "hüft", "unterlaufwaffe"},
+        .disabledOnPage4 = {},
+        .hiddenOnPage4 = {},
+    },
 }};
+// clang-format on
 
-// Which frames (by catalogue number) offer each option control. The step lists are not
-// here: a frame shows its own step list wherever it offers the summary box.
-struct Availability {
-    QString control;
-    std::vector<int> frames;
-};
-
-const std::vector<Availability> &availability()
+// The summary box of a group is named like its members without their number and "stufe":
+// `tarnstufe1` belongs to `tarn`, `lade2` to `lade`, `munistufe` to `muni`, `mehrstufe4`
+// to `mehr`. A single box has no summary box.
+QString summaryBoxOf(const QString &control)
 {
-    static const std::vector<Availability> table = {
-        // clang-format off
-        {"tarn",          {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        {"tarnstufe1",    {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        {"tarnstufe2",    {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        {"power",         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-        {"powerstufe1",   {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-        {"powerstufe2",   {6, 7, 8, 10, 14}},
-        {"modus",         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-        {"modus1",        {1, 2, 4, 6, 8, 10, 14}},
-        {"modus2",        {1, 2, 4, 6, 7, 8, 10, 11}},
-        {"modus3",        {2, 4, 5, 6, 11}},
-        {"modus4",        {2, 3, 4, 5, 6, 8, 11}},
-        {"modus5",        {3, 5, 11}},
-        {"modus6",        {5, 9, 11}},
-        {"modus7",        {3, 5, 11, 12, 13}},
-        {"lade",          {1, 2, 4, 6, 8, 10, 11, 12, 13, 14}},
-        {"lade1",         {1, 2, 4, 6}},
-        {"lade2",         {1, 2, 4, 6, 8, 10, 11, 12, 13, 14}},
-        {"lade3",         {2, 4}},
-        {"lade4",         {2, 4, 6, 8, 10}},
-        {"lade5",         {11, 12, 13, 14}},
-        {"keramik",       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {"keramikstufe1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {"keramikstufe2", {1, 2, 3, 4, 5, 7, 10}},
-        {"keramikstufe3", {1, 2, 3, 4, 5, 7, 10}},
-        {"rück",          {3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14}},
-        {"rück1",         {3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14}},
-        {"rück2",         {5, 6, 9, 11, 12, 13}},
-        {"lauf",          {6, 8, 9, 10}},
-        {"lauf1",         {6, 8, 9, 10}},
-        {"lauf2",         {6, 8, 9, 10}},
-        {"mehr",          {2, 3, 4, 5, 6, 8, 9, 10}},
-        {"gewicht",       {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-        {"muni",          {6, 7, 8, 10}},
-        {"munistufe",     {6, 7, 8, 10}},
-        {"munitionswahl", {3, 5, 6, 8, 9, 10, 11, 12, 13}},
-        {"flechette",     {1, 2, 3, 4}},
-        {"größe",         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-        {"nahkampf",      {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        {"bullpup",       {6, 8, 9}},
-        {"schwer",        {3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14}},
-        {"schnell",       {5, 9, 11, 12, 13}},
-        {"zerlegbar",     {8, 9, 10}},
-        // clang-format on
-    };
-    return table;
+    static const QRegularExpression memberSuffix(QStringLiteral("(stufe)?\\d*$"));
+    QString summary = control;
+    summary.remove(memberSuffix);
+    return summary == control ? QString() : summary;
 }
 
-void addStepList(QStringList &controls, const QString &stepList)
+void addOnce(QStringList &controls, const QString &control)
 {
-    if (stepList.isEmpty())
-        return;
-    controls << stepList << stepLimitLabel(stepList);
+    if (!control.isEmpty() && !controls.contains(control))
+        controls << control;
 }
 
 } // namespace
@@ -139,18 +340,16 @@ const FrameProfile *frameProfile(const QString &frame)
 
 QStringList offeredControls(const FrameProfile &profile)
 {
-    const FrameEntry *entry = findFrame(profile.frame);
     QStringList controls;
-    if (entry == nullptr)
-        return controls;
-    for (const Availability &row : availability()) {
-        if (std::find(row.frames.begin(), row.frames.end(), entry->number) == row.frames.end())
+    for (const QString &option : profile.page2Options) {
+        addOnce(controls, summaryBoxOf(option));
+        controls << option;
+    }
+    for (const QString &stepList : {profile.weightSteps, profile.fkeSteps}) {
+        if (stepList.isEmpty())
             continue;
-        controls << row.control;
-        if (row.control == "gewicht")
-            addStepList(controls, profile.weightCombo);
-        if (row.control == "mehr")
-            addStepList(controls, profile.fkeCombo);
+        addOnce(controls, summaryBoxOf(stepList));
+        controls << stepList << stepLimitLabel(stepList);
     }
     return controls;
 }
@@ -158,6 +357,21 @@ QStringList offeredControls(const FrameProfile &profile)
 QString stepLimitLabel(const QString &stepList)
 {
     return QString(stepList).remove(QStringLiteral("stufe"));
+}
+
+bool mountsAccessories(const FrameProfile &profile)
+{
+    return !profile.hlt2.isEmpty() || !profile.hlt3.isEmpty();
+}
+
+bool underbarrelTaken(const FrameProfile &profile)
+{
+    return mountsAccessories(profile) && profile.hlt3.isEmpty();
+}
+
+bool takesGasVent(const FrameProfile &profile)
+{
+    return !profile.hlt.isEmpty();
 }
 
 } // namespace korvalde

@@ -1,18 +1,53 @@
 #include "sheet/sheet.h"
 
 #include "model/application.h"
+#include "sheet/mounts.h"
 #include "sheet/numbertext.h"
+
+#include <vector>
 
 namespace korvalde::sheet {
 
-const QStringList &fieldNames()
+namespace {
+
+struct PanelField {
+    QString name;
+    QString placeholder; // the layout text; `snw`'s differs between pages
+};
+
+// The stat panel, row by row: a label and the fields beside it.
+struct PanelRow {
+    QString label;
+    QString labelName;
+    std::vector<PanelField> fields;
+};
+
+const QString kFrameField = QStringLiteral("typ"); // hidden below the panel
+const QString kDamageField = QStringLiteral("snw");
+
+const std::vector<PanelRow> &panelRows()
 {
-    static const QStringList names = {
-        "typ", "dp",  "fke", "pwn",  "snw", "pwr",  "trn",  "trnkera",
-        "gew", "cap", "lmm", "Gurt", "hlt", "hlt2", "hlt3", "kpd",
+    static const std::vector<PanelRow> rows = {
+        {"DP:", "lblDp", {{"dp", "0"}}},
+        {"FKE: ", "lblFke", {{"fke", "0"}}},
+        {"Powerniveau:", "lblPwn", {{"pwn", "0"}}},
+        {"Schadensniveau: ", "lblSnw", {{kDamageField, ""}}},
+        {"Feuermodi:", "lblPwr", {{"pwr", "XX"}}},
+        {"Tarnstufe:", "lblTrn", {{"trn", "XX"}, {"trnkera", ""}}},
+        {"Gewicht: ", "lblGew", {{"gew", "XXXX"}}},
+        {"Munitionskapazität:", "lblCap", {{"cap", "XXXXX"}}},
+        {"Lademechanismus:", "lblLmm", {{"lmm", "XXXXXX"}, {"Gurt", "/ -"}}},
+        {"Verfügbare Halterungen:",
+         "lblHlt",
+         {{kBarrelMount.field, kBarrelMount.freeText},
+          {kTopMount.field, kTopMount.freeText},
+          {kUnderbarrelMount.field, kUnderbarrelMount.freeText}}},
+        {"Rückstoßkompensation:", "lblKpd", {{"kpd", "0"}}},
     };
-    return names;
+    return rows;
 }
+
+} // namespace
 
 const QStringList &handOffFields()
 {
@@ -27,61 +62,22 @@ const QStringList &handOffFieldsWithoutType()
 {
     static const QStringList names = [] {
         QStringList fields = handOffFields();
-        fields.removeOne("typ");
+        fields.removeOne(kFrameField);
         return fields;
     }();
     return names;
 }
 
-namespace {
-
-struct PanelRow {
-    QString label;
-    QString labelName;
-    QStringList fields;
-};
-
-} // namespace
-
 void addStatPanel(Window &page, const QString &parent, const QString &snwPlaceholder)
 {
-    const QHash<QString, QString> placeholders = {
-        {"typ", ""},
-        {"dp", "0"},
-        {"fke", "0"},
-        {"pwn", "0"},
-        {"snw", snwPlaceholder},
-        {"pwr", "XX"},
-        {"trn", "XX"},
-        {"trnkera", ""},
-        {"gew", "XXXX"},
-        {"cap", "XXXXX"},
-        {"lmm", "XXXXXX"},
-        {"Gurt", "/ -"},
-        {"hlt", "Lauf"},
-        {"hlt2", "Aufmontiert"},
-        {"hlt3", "Unterlauf"},
-        {"kpd", "0"},
-    };
-    const PanelRow rows[] = {
-        {"DP:", "lblDp", {"dp"}},
-        {"FKE: ", "lblFke", {"fke"}},
-        {"Powerniveau:", "lblPwn", {"pwn"}},
-        {"Schadensniveau: ", "lblSnw", {"snw"}},
-        {"Feuermodi:", "lblPwr", {"pwr"}},
-        {"Tarnstufe:", "lblTrn", {"trn", "trnkera"}},
-        {"Gewicht: ", "lblGew", {"gew"}},
-        {"Munitionskapazität:", "lblCap", {"cap"}},
-        {"Lademechanismus:", "lblLmm", {"lmm", "Gurt"}},
-        {"Verfügbare Halterungen:", "lblHlt", {"hlt", "hlt2", "hlt3"}},
-        {"Rückstoßkompensation:", "lblKpd", {"kpd"}},
-    };
-    for (const PanelRow &row : rows) {
+    for (const PanelRow &row : panelRows()) {
         page.add(row.labelName, ControlKind::Label, row.label, {parent, false});
-        for (const QString &field : row.fields)
-            page.add(field, ControlKind::TextField, placeholders.value(field), {parent, true});
+        for (const PanelField &field : row.fields) {
+            const QString &placeholder = field.name == kDamageField ? snwPlaceholder : field.placeholder;
+            page.add(field.name, ControlKind::TextField, placeholder, {parent, true});
+        }
     }
-    page.add("typ", ControlKind::TextField, QString(), {parent, false}).setVisible(false);
+    page.add(kFrameField, ControlKind::TextField, QString(), {parent, false}).setVisible(false);
 }
 
 std::optional<double> number(const Window &page, const QString &field)

@@ -9,9 +9,6 @@
 
 namespace korvalde::sheet {
 
-// The sixteen fields every page from 2 to 5 carries.
-const QStringList &fieldNames();
-
 // The fields a forward step copies, in the order it copies them. Pages 4 and 5 hand on
 // everything but `typ`.
 const QStringList &handOffFields();

@@ -91,6 +91,28 @@ Steps negated(const Steps &steps)
     return result;
 }
 
+Steps undone(const Steps &steps)
+{
+    Steps result = negated(steps);
+    for (Step &step : result) {
+        if (step.kind == Step::Kind::Enable)
+            step.kind = Step::Kind::Disable;
+        else if (step.kind == Step::Kind::Disable)
+            step.kind = Step::Kind::Enable;
+    }
+    return result;
+}
+
+Steps scaled(const Steps &steps, double times)
+{
+    Steps result = steps;
+    for (Step &step : result) {
+        if (step.kind == Step::Kind::Add)
+            step.amount *= times;
+    }
+    return result;
+}
+
 Steps joined(std::initializer_list<Steps> parts)
 {
     Steps result;

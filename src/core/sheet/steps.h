@@ -99,6 +99,13 @@ void attachToggles(Window &page, const std::vector<ToggleRow> &rows);
 // The reverse of a list of deltas: every Add negated, in the same order.
 Steps negated(const Steps &steps);
 
+// What takes the steps back: every Add negated and every Enable a Disable and back, in
+// the same order.
+Steps undone(const Steps &steps);
+
+// The deltas `times` over: every Add's amount multiplied.
+Steps scaled(const Steps &steps, double times);
+
 // The parts one after another, in order.
 Steps joined(std::initializer_list<Steps> parts);
 

@@ -33,8 +33,13 @@ const QStringList &mountDialogs()
 std::unique_ptr<Window> newPage(Application &app, const QString &name, const QString &title)
 {
     auto page = std::make_unique<Window>(app, name, WindowKind::Page, title);
-    page->onClose([&app] { app.end(); });
+    endProgramOnClose(*page);
     return page;
+}
+
+void endProgramOnClose(Window &page)
+{
+    page.onClose([&app = page.app()] { app.end(); });
 }
 
 void placeAt(Window &target, const Window &from)

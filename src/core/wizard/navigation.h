@@ -16,6 +16,7 @@ const QStringList &mountDialogs();
 
 // A page of the wizard: closing it with the window's own close control ends the program.
 std::unique_ptr<Window> newPage(Application &app, const QString &name, const QString &title);
+void endProgramOnClose(Window &page);
 
 // Puts `target` where `from` stands, so the next page opens where the last one stood.
 void placeAt(Window &target, const Window &from);

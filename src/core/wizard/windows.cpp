@@ -4,6 +4,26 @@
 
 namespace korvalde {
 
+const std::vector<WindowRow> &windowTable()
+{
+    using namespace windows;
+    static const std::vector<WindowRow> table = {
+        {.name = startPage, .kind = WindowKind::Page, .previous = {}, .next = page2},
+        {.name = page2, .kind = WindowKind::Page, .previous = startPage, .next = page3},
+        {.name = page3, .kind = WindowKind::Page, .previous = page2, .next = page4},
+        {.name = page4, .kind = WindowKind::Page, .previous = page3, .next = page5},
+        {.name = page5, .kind = WindowKind::Page, .previous = page4, .next = completion},
+        {.name = completion, .kind = WindowKind::Page, .previous = page5, .next = {}},
+        {.name = rangefinderDialog, .kind = WindowKind::Dialog, .previous = {}, .next = {}},
+        {.name = laserTargetDialog, .kind = WindowKind::Dialog, .previous = {}, .next = {}},
+        {.name = ultrasoundDialog, .kind = WindowKind::Dialog, .previous = {}, .next = {}},
+        {.name = smartgunDialog, .kind = WindowKind::Dialog, .previous = {}, .next = {}},
+        {.name = laserDialog, .kind = WindowKind::Dialog, .previous = {}, .next = {}},
+        {.name = sightDialog, .kind = WindowKind::Dialog, .previous = {}, .next = {}},
+    };
+    return table;
+}
+
 const WindowRow &windowRow(const QString &name)
 {
     for (const WindowRow &row : windowTable()) {

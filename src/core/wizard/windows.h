@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-#include <memory>
 #include <vector>
 
 namespace korvalde {
@@ -27,23 +25,17 @@ inline const QString laserDialog = QStringLiteral("Form10");
 inline const QString sightDialog = QStringLiteral("Form11");
 } // namespace windows
 
-// One window of the program: what it is, how it comes into being, where the wizard's
-// steps lead from it and what it adds to the modifications list.
+// One window of the program: what it is and where the wizard's steps lead from it.
 struct WindowRow {
     QString name;
     WindowKind kind;
-    // Creates the window in its layout state; its load runs after registration.
-    std::function<std::unique_ptr<Window>(Application &)> create;
     QString previous; // the back step's page, or empty
     QString next;     // the forward step's page, or empty
-    // The entries the page contributes now, each starting with ", " (or " mit " for the
-    // sight's options, which run on from ", Sichtgerät"); empty for windows without any.
-    std::function<QString(const Window &)> entries = {};
 };
 
 // Every window in wizard order: the pages from the start page to the completion page,
-// then the mount-choice dialogs. The rows are filled in where the program is assembled,
-// the one place that knows every page.
+// then the mount-choice dialogs. How each one is created is up to whoever assembles the
+// program; the order and the steps are the wizard's.
 const std::vector<WindowRow> &windowTable();
 
 // The row of the named window; a name the program does not have is a programming error.

@@ -7,9 +7,15 @@
 
 namespace korvalde {
 
+WizardPage::WizardPage(Application &app, const WizardPageLayout &layout)
+    : Window(app, layout.name, WindowKind::Page, layout.title), layout_(layout)
+{
+    navigation::endProgramOnClose(*this);
+}
+
 std::unique_ptr<Window> newWizardPage(Application &app, const WizardPageLayout &layout)
 {
-    auto page = navigation::newPage(app, layout.name, layout.title);
+    auto page = std::make_unique<WizardPage>(app, layout);
     page->add(layout.sheetFrame, ControlKind::Frame, layout.sheetCaption);
     sheet::addStatPanel(*page, layout.sheetFrame, layout.snwPlaceholder);
     page->add(layout.optionsFrame, ControlKind::Frame, layout.optionsCaption, {{}, true});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/application.h"
+#include "wizard/modificationlist.h"
 
 #include <QString>
 
@@ -23,17 +24,33 @@ struct WizardPageLayout {
     QString snwPlaceholder;
     QString backButton;
     QString forwardButton;
-    bool handsOnType;       // pages 4 and 5 hand on everything but `typ`
+    bool handsOnType; // pages 4 and 5 hand on everything but `typ`
+    // What the page adds to the modifications list, in list order.
+    const ModificationEntries &(*entries)();
     HandOver handOver = {}; // may be empty
+};
+
+// A page from 2 to 5: a window that knows what it adds to the modifications list.
+class WizardPage : public Window {
+public:
+    WizardPage(Application &app, const WizardPageLayout &layout);
+
+    const WizardPageLayout &layout() const { return layout_; }
+    // The page's entries of the modifications list as its controls stand now.
+    QString listedEntries() const { return korvalde::listedEntries(*this, layout_.entries()); }
+
+private:
+    const WizardPageLayout &layout_;
 };
 
 // A page from 2 to 5 in its layout state: the stat panel on the left, the options frame
 // beside it, "&Zurück" and "&Weiter" below, and the FKE guard on `fke`. The page adds its
-// options into `optionsFrame` afterwards; the buttons stay last in the layout.
+// options into `optionsFrame` afterwards; the buttons stay last in the layout. `layout`
+// must outlive the page.
 std::unique_ptr<Window> newWizardPage(Application &app, const WizardPageLayout &layout);
 
 // Adds the back and forward buttons with their steps; call after the options, so they
-// come last. `layout` must outlive the page.
+// come last.
 void addWizardButtons(Window &page, const WizardPageLayout &layout);
 
 // The forward step of pages 2 to 5: places `next` where the page stands (creating it on

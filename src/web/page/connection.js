@@ -1,27 +1,79 @@
 import { gestures } from './state.js';
 
+// The session's token stays with the tab: a reload or a lost connection comes back to the
+// same design, another tab starts its own.
+const kTokenKey = 'korvalde.session';
+// Waits before each try to reconnect: quick at first, then every few seconds.
+const kRetryMs = [200, 500, 1000, 2000, 4000];
+
 // The one WebSocket to the server. Every gesture gets a number, and every answer names
-// the gesture it answers, so the page always knows how many are still on their way.
+// the gesture it answers, so the page always knows how many are still on their way. When
+// the connection drops, it comes back on its own and asks for its session again; only
+// the server's word ("closing") or the program's end closes it for good.
 export class Connection {
-  constructor(onMessage, onClosed) {
-    const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
-    this.socket = new WebSocket(`${scheme}//${location.host}/ws`);
+  // onMessage(message) for every message but "closing" (a view tells whether the session
+  // came back); onState(state, closing) when the connection is 'reconnecting' or 'closed'
+  // for good (with the server's closing message, if it sent one).
+  constructor(onMessage, onState) {
+    this.onMessage = onMessage;
+    this.onState = onState;
     this.lastId = 0;
     this.waiting = new Set();
-    this.socket.addEventListener('message', (event) => {
-      const message = JSON.parse(event.data);
-      if (message.id !== null && message.id !== undefined && this.waiting.delete(message.id)) {
-        gestures.pending = this.waiting.size;
-      }
-      onMessage(message);
-      gestures.changed();
-    });
-    this.socket.addEventListener('close', () => {
-      this.waiting.clear();
-      gestures.pending = 0;
-      gestures.changed();
-      onClosed();
-    });
+    this.tries = 0;
+    this.finished = false;
+    this.#open();
+  }
+
+  #open() {
+    const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
+    const token = sessionStorage.getItem(kTokenKey);
+    const query = token ? `?resume=${encodeURIComponent(token)}` : '';
+    this.askedToResume = Boolean(token);
+    this.closing = null;
+    this.socket = new WebSocket(`${scheme}//${location.host}/ws${query}`);
+    this.socket.addEventListener('message', (event) => this.#receive(JSON.parse(event.data)));
+    this.socket.addEventListener('close', () => this.#lost());
+  }
+
+  #receive(message) {
+    if (message.type === 'closing') {
+      this.closing = message;
+      return;
+    }
+    if (message.type === 'view') {
+      sessionStorage.setItem(kTokenKey, message.token);
+      // The server kept no session under the token: this is a new design.
+      message.startedAnew = this.askedToResume && !message.resumed;
+      this.tries = 0;
+    }
+    if (message.id !== null && message.id !== undefined && this.waiting.delete(message.id)) {
+      gestures.pending = this.waiting.size;
+    }
+    this.onMessage(message);
+    gestures.changed();
+  }
+
+  #lost() {
+    // An answer that never came is not waited for: the view after reconnecting shows
+    // what the gesture did, if it arrived.
+    this.waiting.clear();
+    gestures.pending = 0;
+    gestures.changed();
+    if (this.finished || this.closing) {
+      this.finished = true;
+      if (this.closing?.reason !== 'elsewhere') sessionStorage.removeItem(kTokenKey);
+      this.onState('closed', this.closing);
+      return;
+    }
+    this.onState('reconnecting');
+    const wait = kRetryMs[Math.min(this.tries, kRetryMs.length - 1)];
+    this.tries += 1;
+    setTimeout(() => this.#open(), wait);
+  }
+
+  // The program has ended: the server closes the connection, and the page lets it go.
+  end() {
+    this.finished = true;
   }
 
   isOpen() {

@@ -1,6 +1,7 @@
 import { Connection } from './connection.js';
 import { download, printCard, Uploads } from './files.js';
 import { MessageBoxes } from './messages.js';
+import { ConnectionNotices } from './notices.js';
 import { grantAccessKeys, handleMnemonicKeys } from './mnemonics.js';
 import { gestures } from './state.js';
 import { showTooltipsOnLongPress } from './tooltip.js';
@@ -13,8 +14,14 @@ const body = document.body;
 const kStatusSeconds = 5;
 let statusTimer = null;
 
-const connection = new Connection(receive, () => {
-  if (body.dataset.ended !== 'true') document.querySelector('[data-disconnected]').hidden = false;
+const notices = new ConnectionNotices();
+const connection = new Connection(receive, (state, closing) => {
+  if (state === 'reconnecting') {
+    // Tools wait for the view before they look again.
+    body.dataset.ready = 'false';
+    notices.reconnecting();
+  }
+  else if (state === 'closed') notices.closed(closing, body.dataset.ended === 'true');
 });
 const windows = new WindowSet(document.querySelector('[data-windows]'), (gesture) => connection.send(gesture));
 const messages = new MessageBoxes(document.querySelector('[data-message]'));
@@ -69,6 +76,7 @@ function apply(change) {
       printCard(change.card, document.querySelector('[data-card]'));
       break;
     case 'ended':
+      connection.end();
       body.dataset.ended = 'true';
       document.querySelector('[data-ended]').hidden = false;
       break;
@@ -85,6 +93,10 @@ function receive(message) {
     return;
   }
   if (message.type === 'view') {
+    // After a reconnect the view is the whole session again, as the server kept it.
+    windows.clear();
+    messages.clear();
+    notices.open(message);
     uploads.limit = message.uploadLimit;
     for (const window of message.windows) windows.create(window);
   }

@@ -30,6 +30,12 @@ export class MessageBoxes {
     if (!this.dialog.open) this.#next();
   }
 
+  // The boxes still open come again with the view after a reconnect.
+  clear() {
+    this.queue = [];
+    if (this.dialog.open) this.dialog.close();
+  }
+
   #dismiss() {
     this.dialog.close();
     this.#next();

@@ -27,6 +27,12 @@ export class WindowSet {
     this.windows.delete(name);
   }
 
+  // Before the view of a session that comes back: nothing of the old mirror stays.
+  clear() {
+    for (const name of [...this.windows.keys()]) this.discard(name);
+    this.front = '';
+  }
+
   get(name) {
     return this.windows.get(name);
   }

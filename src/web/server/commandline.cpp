@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QUrl>
 
 namespace korvalde::web {
 
@@ -17,6 +18,12 @@ const QString kHelp =
                    "Optionen:\n"
                    "  -l, --listen ADRESSE:PORT  Auf dieser Adresse und diesem Port lauschen\n"
                    "                             (Vorgabe 127.0.0.1:8080; Port 0 wählt einen freien).\n"
+                   "      --max-sessions ANZAHL  Höchstens so viele Sitzungen zugleich (Vorgabe 200).\n"
+                   "      --idle-minutes MINUTEN Eine Sitzung ohne Eingabe endet nach so vielen Minuten\n"
+                   "                             (Vorgabe 30).\n"
+                   "      --allow-origin HERKUNFT\n"
+                   "                             Auch Seiten dieser Herkunft (etwa https://waffen.example.org)\n"
+                   "                             dürfen Sitzungen öffnen; mehrfach möglich.\n"
                    "  -h, --help                 Diese Hilfe zeigen und beenden.\n"
                    "  -v, --version              Die Version zeigen und beenden.\n");
 
@@ -47,6 +54,53 @@ bool readListenAddress(const QString &text, CommandLine &into)
     return true;
 }
 
+// A whole number from 1 to `largest`, or nothing.
+std::optional<uint> positiveNumber(const QString &text, uint largest)
+{
+    bool numeric = false;
+    const uint number = text.toUInt(&numeric);
+    if (!numeric || number == 0 || number > largest)
+        return std::nullopt;
+    return number;
+}
+
+QString readLimits(const QCommandLineParser &parser, const QCommandLineOption &maxSessions,
+                   const QCommandLineOption &idleMinutes, ServerLimits &into)
+{
+    constexpr uint kMostSessions = 100000;
+    constexpr uint kMostMinutes = 7 * 24 * 60;
+    if (parser.isSet(maxSessions)) {
+        const std::optional<uint> count = positiveNumber(parser.value(maxSessions), kMostSessions);
+        if (!count)
+            return QStringLiteral("Ungültige Anzahl „%1“: erwartet 1 bis %2.")
+                .arg(parser.value(maxSessions))
+                .arg(kMostSessions);
+        into.maxSessions = *count;
+    }
+    if (parser.isSet(idleMinutes)) {
+        const std::optional<uint> minutes = positiveNumber(parser.value(idleMinutes), kMostMinutes);
+        if (!minutes)
+            return QStringLiteral("Ungültige Minutenzahl „%1“: erwartet 1 bis %2.")
+                .arg(parser.value(idleMinutes))
+                .arg(kMostMinutes);
+        into.idle = std::chrono::minutes(*minutes);
+    }
+    return {};
+}
+
+// "https://host" or "http://host:port", as a browser sends it; written the way it is
+// compared later.
+std::optional<QString> readOrigin(const QString &text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    const bool plain = url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") &&
+                       !url.host().isEmpty() && url.path().isEmpty() && !url.hasQuery() && !url.hasFragment() &&
+                       url.userInfo().isEmpty();
+    if (!plain)
+        return std::nullopt;
+    return url.toString(QUrl::FullyEncoded);
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList &arguments)
@@ -57,7 +111,10 @@ CommandLine readCommandLine(const QStringList &arguments)
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     const QCommandLineOption listen({QStringLiteral("l"), QStringLiteral("listen")}, QString(),
                                     QStringLiteral("ADRESSE:PORT"));
-    parser.addOptions({help, version, listen});
+    const QCommandLineOption maxSessions(QStringLiteral("max-sessions"), QString(), QStringLiteral("ANZAHL"));
+    const QCommandLineOption idleMinutes(QStringLiteral("idle-minutes"), QString(), QStringLiteral("MINUTEN"));
+    const QCommandLineOption allowOrigin(QStringLiteral("allow-origin"), QString(), QStringLiteral("HERKUNFT"));
+    parser.addOptions({help, version, listen, maxSessions, idleMinutes, allowOrigin});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -82,6 +139,15 @@ CommandLine readCommandLine(const QStringList &arguments)
     if (parser.isSet(listen) && !readListenAddress(parser.value(listen), line))
         return wrong(QStringLiteral("Ungültige Adresse „%1“: erwartet ADRESSE:PORT, etwa 127.0.0.1:8080.")
                          .arg(parser.value(listen)));
+    if (const QString why = readLimits(parser, maxSessions, idleMinutes, line.limits); !why.isEmpty())
+        return wrong(why);
+    for (const QString &origin : parser.values(allowOrigin)) {
+        const std::optional<QString> read = readOrigin(origin);
+        if (!read)
+            return wrong(
+                QStringLiteral("Ungültige Herkunft „%1“: erwartet etwa https://waffen.example.org.").arg(origin));
+        line.allowedOrigins << *read;
+    }
     return line;
 }
 

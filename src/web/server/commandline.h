@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serverlimits.h"
+
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,9 @@ struct CommandLine {
     // Where the server listens.
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
     quint16 port = 8080;
+    ServerLimits limits;
+    // Origins besides the page's own whose pages may open a session ("https://host").
+    QStringList allowedOrigins;
 };
 
 CommandLine readCommandLine(const QStringList &arguments);

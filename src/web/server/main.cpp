@@ -1,9 +1,14 @@
 #include "commandline.h"
+#include "originpolicy.h"
+#include "preload.h"
+#include "responseheaders.h"
 #include "routes.h"
 #include "sessiontable.h"
+#include "stopsignal.h"
 
 #include <QCoreApplication>
 #include <QHttpServer>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -32,9 +37,19 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvalde-web"));
 
+    web::preloadWhatSessionsRead();
+    const web::OriginPolicy origins(commandLine.allowedOrigins);
     QHttpServer server;
-    web::addRoutes(server);
-    web::SessionTable sessions(server);
+    web::addRoutes(server, origins);
+    web::guardResponses(server);
+    web::SessionTable sessions(server, commandLine.limits, origins);
+    // Every page hears that the server ends before its connection closes; a page that
+    // does not answer the close is not waited for long.
+    const web::StopSignal stop([&sessions] {
+        constexpr int kLongestGoodbyeMs = 3000;
+        sessions.closeAll([] { QCoreApplication::quit(); });
+        QTimer::singleShot(kLongestGoodbyeMs, qApp, [] { QCoreApplication::quit(); });
+    });
     const quint16 port = server.listen(commandLine.address, commandLine.port);
     if (port == 0) {
         std::fprintf(stderr, "korvalde-web: Auf %s lässt sich nicht lauschen.\n",

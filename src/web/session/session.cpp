@@ -51,8 +51,12 @@ QByteArray Session::welcome()
                      {QStringLiteral("windows"), recorder_->allWindows()},
                      {QStringLiteral("front"), recorder_->frontPage()},
                      {QStringLiteral("uploadLimit"), static_cast<double>(kLargestUploadContent)}};
-    // Anything the start asked for (none today) comes with the view.
-    view.insert(QStringLiteral("changes"), platform_.takeRequests());
+    // Anything the start asked for (none today) comes with the view, and so do the message
+    // boxes the page may not have closed when it lost its connection.
+    QJsonArray changes = platform_.takeRequests();
+    for (const QJsonValue &message : openMessages_)
+        changes.append(message);
+    view.insert(QStringLiteral("changes"), changes);
     return encode(view);
 }
 
@@ -73,6 +77,8 @@ QByteArray Session::answer(const ReadGesture &read)
     const Gesture &gesture = std::get<Gesture>(read);
     if (broken_)
         return error(gesture.id, QStringLiteral("the session has failed"));
+    // A message box is modal on the page: a gesture means the player has closed it.
+    openMessages_ = QJsonArray();
     QString why;
     try {
         why = perform(gesture);
@@ -85,8 +91,11 @@ QByteArray Session::answer(const ReadGesture &read)
     if (!why.isEmpty())
         return error(gesture.id, why);
     QJsonArray changes = recorder_->takeChanges();
-    for (const QJsonValue &request : platform_.takeRequests())
+    for (const QJsonValue &request : platform_.takeRequests()) {
         changes.append(request);
+        if (request[QStringLiteral("op")] == QStringLiteral("message"))
+            openMessages_.append(request);
+    }
     return encode({{QStringLiteral("type"), QStringLiteral("update")},
                    {QStringLiteral("id"), static_cast<double>(gesture.id)},
                    {QStringLiteral("front"), recorder_->frontPage()},

@@ -41,6 +41,8 @@ private:
     std::unique_ptr<Application> app_;
     std::unique_ptr<ChangeRecorder> recorder_;
     bool broken_ = false;
+    // The message boxes the last answer brought, until the next gesture shows them closed.
+    QJsonArray openMessages_;
 };
 
 } // namespace korvalde::web

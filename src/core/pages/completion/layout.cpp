@@ -1,5 +1,7 @@
 #include "pages/completion/layout.h"
 
+#include "sheet/mounts.h"
+
 namespace korvalde::completion {
 
 namespace {
@@ -51,9 +53,9 @@ void layOut(Window &page)
     page.add(kFigures, ControlKind::Frame, "", {kFrame});
     addRow(page, kFigures,
            {{"Label11", {label, "Verfügbare Halterungen:"}},
-            {"hlt", {field, "Lauf"}},
-            {"hlt2", {field, "Aufmontiert"}},
-            {"hlt3", {field, "Unterlauf"}}});
+            {kBarrelMount.field, {field, kBarrelMount.freeText}},
+            {kTopMount.field, {field, kTopMount.freeText}},
+            {kUnderbarrelMount.field, {field, kUnderbarrelMount.freeText}}});
     addRow(page, kFigures, {{"Label12", {label, "Rückstoßkompensation:"}}, {"kpd", {field, "0"}}});
     addRow(page, kFigures, {{"Label13", {label, "FKE: "}}, {"fke", {field, "0"}}});
     addRow(page, kFigures, {{"Label14", {label, "DP:"}}, {"dp", {field, "0"}}});

@@ -6,8 +6,8 @@ namespace korvalde {
 
 namespace {
 
-// `{field}` stands for the text of that completion-page field. The first seven labels are
-// eleven characters wide so their values line up; the blank lines hold one space each.
+// The first seven labels are eleven characters wide so their values line up; the blank
+// lines hold one space each.
 const char *const kSheetTemplate[] = {
     "Name:      {waffenname}",
     "Typ:       {typus}",
@@ -29,14 +29,32 @@ const char *const kSheetTemplate[] = {
     "Modifikationen: {Text1}",
 };
 
-// Fills the placeholders in one pass over the template, so a field text that happens to
-// contain braces is written as it is.
-QString fillLine(const QString &pattern, const Window &page)
+} // namespace
+
+const QStringList &weaponSheetPatterns()
+{
+    static const QStringList patterns = [] {
+        QStringList all;
+        for (const char *pattern : kSheetTemplate)
+            all << QString::fromUtf8(pattern);
+        return all;
+    }();
+    return patterns;
+}
+
+const QRegularExpression &sheetPlaceholder()
 {
     static const QRegularExpression placeholder(QStringLiteral("\\{(\\w+)\\}"));
+    return placeholder;
+}
+
+// Fills the placeholders in one pass over the pattern, so a field text that happens to
+// contain braces is written as it is.
+QString fillSheetPattern(const QString &pattern, const Window &page)
+{
     QString line;
     qsizetype copiedUpTo = 0;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(pattern)) {
+    for (const QRegularExpressionMatch &match : sheetPlaceholder().globalMatch(pattern)) {
         line += pattern.mid(copiedUpTo, match.capturedStart() - copiedUpTo);
         line += page[match.captured(1)].text();
         copiedUpTo = match.capturedEnd();
@@ -44,13 +62,11 @@ QString fillLine(const QString &pattern, const Window &page)
     return line + pattern.mid(copiedUpTo);
 }
 
-} // namespace
-
 QStringList weaponSheetLines(const Window &completionPage)
 {
     QStringList lines;
-    for (const char *pattern : kSheetTemplate)
-        lines << fillLine(QString::fromUtf8(pattern), completionPage);
+    for (const QString &pattern : weaponSheetPatterns())
+        lines << fillSheetPattern(pattern, completionPage);
     return lines;
 }
 

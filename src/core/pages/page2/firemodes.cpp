@@ -1,3 +1,4 @@
+#include "sheet/firemodes.h"
 #include "pages/page2/options.h"
 #include "sheet/frameprofile.h"
 #include "sheet/steps.h"
@@ -20,11 +21,11 @@ void offerSilencer(Window &page)
     resolveTarget(page, on(windows::page4, "schall")).setVisible(true);
 }
 
-ToggleRow fireMode(const QString &box, const QString &toolTip, const QString &modes, const Steps &deltas,
-                   bool takesSilencer = false, const QString &withdrawnModes = " - ")
+ToggleRow fireMode(const FireMode &mode, const QString &toolTip, const Steps &deltas, bool takesSilencer = false,
+                   const QString &withdrawnModes = " - ")
 {
-    ToggleRow row = optionRow(box, toolTip, deltas);
-    row.whenChecked.insert(row.whenChecked.begin(), setText("pwr", modes));
+    ToggleRow row = optionRow(mode.box, toolTip, deltas);
+    row.whenChecked.insert(row.whenChecked.begin(), setText("pwr", mode.text));
     row.whenUnchecked.insert(row.whenUnchecked.begin(), setText("pwr", withdrawnModes));
     if (takesSilencer) {
         row.whenChecked.push_back(run(offerSilencer));
@@ -40,18 +41,18 @@ void attachFireModes(Window &page)
     attachLevelGroup(page, {"modus",
                             false,
                             {
-                                fireMode("modus1", "DP -5", "EM", {add("dp", -5)}, true),
-                                fireMode("modus2", "DP +5", "HM", {add("dp", 5)}, true),
-                                fireMode("modus3", "DP +100, FKE -1, Gewicht +0.5 kg", "SM",
+                                fireMode(fire::single, "DP -5", {add("dp", -5)}, true),
+                                fireMode(fire::semiAutomatic, "DP +5", {add("dp", 5)}, true),
+                                fireMode(fire::burst, "DP +100, FKE -1, Gewicht +0.5 kg",
                                          {add("dp", 100), add("fke", -1), add("gew", 0.5)}),
-                                fireMode("modus4", "DP +105, FKE -1, Gewicht +0.5 kg", "HM/SM",
+                                fireMode(fire::semiAndBurst, "DP +105, FKE -1, Gewicht +0.5 kg",
                                          {add("dp", 105), add("fke", -1), add("gew", 0.5)}),
-                                fireMode("modus5", "DP +220, FKE -2, Gewicht +1 kg", "SM/AM",
+                                fireMode(fire::burstAndFull, "DP +220, FKE -2, Gewicht +1 kg",
                                          {add("dp", 220), add("fke", -2), add("gew", 1)}),
-                                fireMode("modus6", "DP +225, FKE -2, Gewicht +1 kg", "HM/SM/AM",
+                                fireMode(fire::semiBurstAndFull, "DP +225, FKE -2, Gewicht +1 kg",
                                          {add("dp", 225), add("fke", -2), add("gew", 1)}),
                                 // Withdrawing full-automatic fire leaves "-", the others " - ".
-                                fireMode("modus7", "DP +120, FKE -1, Gewicht +0.5 kg", "AM",
+                                fireMode(fire::fullAutomatic, "DP +120, FKE -1, Gewicht +0.5 kg",
                                          {add("dp", 120), add("fke", -1), add("gew", 0.5)}, false, "-"),
                             }});
     page["modus"].onClick([&page] { page["modusframe"].setVisible(true); });

@@ -1,5 +1,10 @@
 #include "pages/page2/layout.h"
 
+#include "sheet/firemodes.h"
+#include "sheet/frameprofile.h"
+
+#include <QHash>
+
 #include <vector>
 
 namespace korvalde::page2 {
@@ -39,6 +44,14 @@ QStringList stepEntries(int first, int last)
     return entries;
 }
 
+std::vector<Item> fireModeBoxes()
+{
+    std::vector<Item> boxes;
+    for (const FireMode &mode : fire::all)
+        boxes.push_back(box(mode.box, mode.text));
+    return boxes;
+}
+
 // A summary box with its levels beside it, "Stufe 1" to "Stufe <levels>".
 std::vector<Item> levelRow(const Item &summary, const QString &prefix, int levels)
 {
@@ -48,18 +61,34 @@ std::vector<Item> levelRow(const Item &summary, const QString &prefix, int level
     return row;
 }
 
+// The maxima of the options bought in steps.
+const QHash<QString, QList<int>> &stepMaxima()
+{
+    static const QHash<QString, QList<int>> maxima = {
+        {"gewicht", {2, 6, 8, 12, 16}},
+        {"mehr", {1, 2, 4, 6}},
+    };
+    return maxima;
+}
+
+QString stepListName(const QString &summary, int maximum)
+{
+    return summary + "stufe" + QString::number(maximum);
+}
+
 // A summary box with one step list per maximum beside it, each followed by the label that
 // names the maximum; the frame profile shows the one pair that fits the frame.
-std::vector<Item> stepListRow(const Item &summary, const QString &prefix, const QList<int> &maxima,
-                              const QString &oneStep, const QString &manySteps, const QString &longestInitial)
+std::vector<Item> stepListRow(const Item &summary, const QString &oneStep, const QString &manySteps,
+                              const QString &longestInitial)
 {
     std::vector<Item> row = {summary};
+    const QList<int> &maxima = stepMaxima()[summary.name];
     for (int maximum : maxima) {
         const bool longest = maximum == maxima.last();
-        row.push_back({prefix + "stufe" + QString::number(maximum), ControlKind::ComboBox,
-                       longest ? longestInitial : QStringLiteral("0"), stepEntries(1, maximum)});
+        const QString list = stepListName(summary.name, maximum);
         row.push_back(
-            {prefix + QString::number(maximum), ControlKind::Label, maximum == 1 ? oneStep : manySteps.arg(maximum)});
+            {list, ControlKind::ComboBox, longest ? longestInitial : QStringLiteral("0"), stepEntries(1, maximum)});
+        row.push_back({stepLimitLabel(list), ControlKind::Label, maximum == 1 ? oneStep : manySteps.arg(maximum)});
     }
     return row;
 }
@@ -81,9 +110,7 @@ std::vector<Row> rows(const QString &options)
         {options, {group("fraModus")}},
         {"fraModus", {box("modus", "Feuermodus ")}},
         {"fraModus", {group("modusframe")}},
-        {"modusframe",
-         {box("modus1", "EM"), box("modus2", "HM"), box("modus3", "SM"), box("modus4", "HM/SM"), box("modus5", "SM/AM"),
-          box("modus6", "HM/SM/AM"), box("modus7", "AM")}},
+        {"modusframe", fireModeBoxes()},
         {options, {group("fraLade")}},
         {"fraLade", {box("lade", "Lademechanismus ")}},
         {"fraLade", {group("fraLadeArten")}},
@@ -94,10 +121,8 @@ std::vector<Row> rows(const QString &options)
          {box("muni", "Erhöhte Munikapazität (max. 10 Schuß / 7 Schuß bei Revolver)"),
           {"munistufe", ControlKind::ComboBox, "0", stepEntries(4, 10)}}},
         {options, {group("fraGewicht"), group("fraMehr")}},
-        {"fraGewicht", stepListRow(box("gewicht", "Gewichtsreduzierung "), "gewicht", {2, 6, 8, 12, 16}, "",
-                                   "(bis zu %1 Stufen)", "16 Stufen")},
-        {"fraMehr",
-         stepListRow(box("mehr", "Erhöhte FKE"), "mehr", {1, 2, 4, 6}, "(bis 1 Stufe)", "(bis %1 Stufen)", "0")},
+        {"fraGewicht", stepListRow(box("gewicht", "Gewichtsreduzierung "), "", "(bis zu %1 Stufen)", "16 Stufen")},
+        {"fraMehr", stepListRow(box("mehr", "Erhöhte FKE"), "(bis 1 Stufe)", "(bis %1 Stufen)", "0")},
         {options, {group("fraEinzeln"), group("fraRueckstoss")}},
         {"fraEinzeln", {box("flechette", "Flechettebeschränkung")}},
         {"fraEinzeln", {box("größe", "Größenanpassung")}},
@@ -122,6 +147,14 @@ bool holdsVisibleControl(const Window &page, const QString &frame)
 }
 
 } // namespace
+
+QStringList stepListsOf(const QString &summary)
+{
+    QStringList lists;
+    for (int maximum : stepMaxima().value(summary))
+        lists << stepListName(summary, maximum);
+    return lists;
+}
 
 void layOutOptions(Window &page, const QString &optionsFrame)
 {

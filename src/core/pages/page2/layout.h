@@ -8,6 +8,10 @@ namespace korvalde::page2 {
 // hidden, as the frame profile shows only what the chosen frame offers.
 void layOutOptions(Window &page, const QString &optionsFrame);
 
+// The step lists of an option bought in steps, one per maximum, shortest first:
+// "gewicht" has `gewichtstufe2` to `gewichtstufe16`. The frame shows one of them.
+QStringList stepListsOf(const QString &summary);
+
 // Shows each option group that holds a visible control and hides the others.
 void showGroupsInUse(Window &page, const QString &optionsFrame);
 

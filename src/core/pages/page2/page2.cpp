@@ -21,6 +21,7 @@ const WizardPageLayout kLayout = {
     .backButton = "Zurück1",
     .forwardButton = "Weiter1",
     .handsOnType = true,
+    .entries = page2::modificationEntries,
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/application.h"
+#include "wizard/modificationlist.h"
 
 #include <QString>
 
@@ -11,7 +12,9 @@ namespace korvalde {
 // Page 2: the frame profile and the modifications of the frame itself.
 std::unique_ptr<Window> createPage2(Application &app);
 
-// Page 2's entries of the modifications list, in table order.
-QString page2Entries(const Window &page);
+namespace page2 {
+// What page 2 adds to the modifications list.
+const ModificationEntries &modificationEntries();
+} // namespace page2
 
 } // namespace korvalde

@@ -31,13 +31,10 @@ void applyFrameProfile(Window &page, const QString &optionsFrame)
     showGroupsInUse(page, optionsFrame);
     // The pre-selected boxes run their own click operations; the start page's FKE and DP
     // overwrite this page's afterwards, so their FKE and DP are not charged.
+    // What the frame takes away on pages 4 and 5 those pages apply themselves, whenever
+    // they are created.
     for (const QString &box : profile->preselected)
         page[box].setState(CheckState::Checked);
-    // After the pre-selections, so that a silencer shown by them ends up hidden too.
-    for (const QString &control : profile->hiddenOnPage4)
-        app.window(windows::page4)[control].setVisible(false);
-    if (profile->underbarrelTaken)
-        app.window(windows::page5)["Check2"].setState(CheckState::Checked);
 }
 
 } // namespace korvalde::page2

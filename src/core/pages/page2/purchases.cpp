@@ -1,3 +1,4 @@
+#include "pages/page2/layout.h"
 #include "pages/page2/options.h"
 #include "sheet/numbertext.h"
 #include "sheet/steps.h"
@@ -15,28 +16,13 @@ using namespace steps;
 struct StepPurchase {
     QString summary;
     QString toolTip;
-    QStringList stepLists; // one per maximum; the frame shows its own
     Steps perStep;
 };
 
 const std::vector<StepPurchase> kPurchases = {
-    {"gewicht",
-     "DP +5 pro Gewichtsstufe, Gewicht -0.25 pro Gewichtsstufe",
-     {"gewichtstufe2", "gewichtstufe6", "gewichtstufe8", "gewichtstufe12", "gewichtstufe16"},
-     {add("gew", -0.25), add("dp", 5)}},
-    {"mehr",
-     "DP +10 pro Stufe, FKE +0.25 pro Stufe",
-     {"mehrstufe1", "mehrstufe2", "mehrstufe4", "mehrstufe6"},
-     {add("fke", 0.25), add("dp", 10)}},
+    {"gewicht", "DP +5 pro Gewichtsstufe, Gewicht -0.25 pro Gewichtsstufe", {add("gew", -0.25), add("dp", 5)}},
+    {"mehr", "DP +10 pro Stufe, FKE +0.25 pro Stufe", {add("fke", 0.25), add("dp", 10)}},
 };
-
-Steps timesSteps(const Steps &perStep, double steps)
-{
-    Steps result = perStep;
-    for (Step &step : result)
-        step.amount *= steps;
-    return result;
-}
 
 void pick(Window &page, const StepPurchase &purchase, Control &list)
 {
@@ -44,7 +30,7 @@ void pick(Window &page, const StepPurchase &purchase, Control &list)
     if (!steps || *steps == 0)
         return;
     page[purchase.summary].setState(CheckState::Checked);
-    runSteps(page, timesSteps(purchase.perStep, *steps));
+    runSteps(page, scaled(purchase.perStep, *steps));
     list.setEnabled(false);
 }
 
@@ -54,11 +40,11 @@ void withdraw(Window &page, const StepPurchase &purchase)
 {
     if (!page[purchase.summary].isUnchecked())
         return;
-    for (const QString &name : purchase.stepLists) {
+    for (const QString &name : stepListsOf(purchase.summary)) {
         Control &list = page[name];
         if (list.isEnabled())
             continue;
-        runSteps(page, timesSteps(purchase.perStep, -parseNumber(list.text()).value_or(0)));
+        runSteps(page, scaled(purchase.perStep, -parseNumber(list.text()).value_or(0)));
         list.setText(QStringLiteral("0"));
         list.setEnabled(true);
     }
@@ -71,7 +57,7 @@ void attachStepPurchases(Window &page)
     for (const StepPurchase &purchase : kPurchases) {
         page[purchase.summary].setToolTip(purchase.toolTip);
         page[purchase.summary].onClick([&page, &purchase] { withdraw(page, purchase); });
-        for (const QString &name : purchase.stepLists) {
+        for (const QString &name : stepListsOf(purchase.summary)) {
             Control &list = page[name];
             list.onClick([&page, &purchase, &list] { pick(page, purchase, list); });
         }

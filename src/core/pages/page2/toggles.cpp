@@ -10,12 +10,8 @@ using namespace steps;
 void attachFrameToggles(Window &page)
 {
     const QStringList concealability = {"tarn", "tarnstufe1", "tarnstufe2"};
-    Steps lockConcealability;
-    Steps unlockConcealability;
-    for (const QString &box : concealability) {
-        lockConcealability.push_back(disable(box));
-        unlockConcealability.push_back(enable(box));
-    }
+    const Steps lockConcealability = forEach(disable, concealability);
+    const Steps unlockConcealability = forEach(enable, concealability);
     attachToggles(page, {
                             optionRow("bullpup", "Tarnstufe: +2, DP +25, FKE -0.25, Rückstoßkompensation +1",
                                       {add("kpd", 1), add("dp", 25), add("fke", -0.5), add("trn", 2)},

@@ -1,4 +1,5 @@
 #include "pages/page3/options.h"
+#include "pages/page3/page3.h"
 
 #include "sheet/steps.h"
 #include "wizard/windows.h"
@@ -34,7 +35,7 @@ ToggleRow summaryRow()
     Steps whenUnchecked = {copyText("hlt", "hltorg"), enable(on(windows::page4, "abgesägte"))};
     for (const GasLevel &level : kGasLevels)
         whenUnchecked.push_back(uncheck(level.box));
-    return {"gas",
+    return {gasVent().summary,
             "",
             {copyText("hltorg", "hlt"), setText("hlt", ""), disable(on(windows::page4, "abgesägte"))},
             whenUnchecked};
@@ -42,13 +43,24 @@ ToggleRow summaryRow()
 
 } // namespace
 
+const OptionGroup &gasVent()
+{
+    static const OptionGroup group = [] {
+        OptionGroup vent{"gas", {}};
+        for (const GasLevel &level : kGasLevels)
+            vent.members << level.box;
+        return vent;
+    }();
+    return group;
+}
+
 void attachGasVent(Window &page)
 {
     attachToggle(page, summaryRow());
     std::vector<ToggleRow> levels;
     for (const GasLevel &level : kGasLevels)
         levels.push_back(optionRow(level.box, level.toolTip, level.deltas));
-    attachLevelGroup(page, {"gas", false, levels});
+    attachLevelGroup(page, {gasVent().summary, false, levels});
 }
 
 } // namespace korvalde::page3

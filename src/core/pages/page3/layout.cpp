@@ -1,5 +1,7 @@
 #include "pages/page3/layout.h"
 
+#include "sheet/mounts.h"
+
 namespace korvalde::page3 {
 
 namespace {
@@ -38,7 +40,7 @@ void layOut(Window &page)
     page["stimm"].setEnabled(false);
     // What the gas vent took from the barrel mount, so that withdrawing it gives back
     // exactly that text ("-" on a frame without a barrel mount), never an invented "Lauf".
-    page.add("hltorg", ControlKind::TextField, "Lauf", {kOptionsFrame}).setVisible(false);
+    page.add("hltorg", ControlKind::TextField, kBarrelMount.freeText, {kOptionsFrame}).setVisible(false);
     page.add("lblCredit", ControlKind::Label, "Korvalde - Waffenkonstruktion für Veltrano");
 }
 

@@ -31,10 +31,9 @@ const WizardPageLayout kLayout = {
     .backButton = "Command3",
     .forwardButton = "Command2",
     .handsOnType = true,
+    .entries = page3::modificationEntries,
     .handOver = handOverBarrelMount,
 };
-
-const QStringList kGasVentBoxes = {"gas", "gas2", "gas3", "gas4"};
 
 // Page 4 comes into being with page 3, so that the gas vent can switch its sawn-off
 // shotgun; the values copied here are replaced by the hand-off.
@@ -51,8 +50,9 @@ void load(Window &page)
     if (const Window *page2 = app.find(windows::page2))
         sheet::copy(*page2, page,
                     {"pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt", "hlt2", "hlt3", "kpd"});
-    if (const FrameProfile *profile = frameProfile(frame->name); profile && !profile->takesGasVent) {
-        for (const QString &box : kGasVentBoxes)
+    if (const FrameProfile *profile = frameProfile(frame->name); profile && !takesGasVent(*profile)) {
+        const OptionGroup &vent = page3::gasVent();
+        for (const QString &box : QStringList{vent.summary} + vent.members)
             page[box].setEnabled(false);
     }
 }

@@ -38,7 +38,7 @@ Step releaseExternalSmartgun()
 {
     return run([](Window &page) {
         const FrameProfile *profile = frameProfile(page["typ"].text());
-        if (profile == nullptr || profile->mountsAccessories)
+        if (profile == nullptr || mountsAccessories(*profile))
             page.app().window(windows::page5)["smartextern"].setEnabled(true);
     });
 }

@@ -1,5 +1,7 @@
 #include "pages/page4/options.h"
+#include "pages/page4/page4.h"
 
+#include "sheet/mounts.h"
 #include "sheet/steps.h"
 
 #include <QStringList>
@@ -18,7 +20,8 @@ ToggleRow excluding(const QString &box, const QString &toolTip, const Steps &del
 }
 
 const Steps kTakeUnderbarrel = {setText("hlt3", ""), disable("hlt3")};
-const Steps kFreeUnderbarrel = {setText("hlt3", "Unterlauf"), enable("hlt3")};
+const Steps kFreeUnderbarrel = {setText(kUnderbarrelMount.field, kUnderbarrelMount.freeText),
+                                enable(kUnderbarrelMount.field)};
 
 // An underbarrel accessory: it takes the one underbarrel mount and shuts out the others.
 ToggleRow underbarrel(const QString &box, const QString &toolTip, const Steps &deltas, const QStringList &others)
@@ -27,8 +30,8 @@ ToggleRow underbarrel(const QString &box, const QString &toolTip, const Steps &d
             joined({kFreeUnderbarrel, forEach(enable, others), negated(deltas)})};
 }
 
-const QStringList kWeapons = {"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"};
-const QStringList kBioVariants = {"griffdornen", "sprühsystem", "elektroshock"};
+const QStringList &kWeapons = underbarrelWeapons().members;
+const QStringList &kBioVariants = safetyVariants().members;
 
 // A variant of the secondary weapon: choosing it buys the secondary weapon and the safety.
 ToggleRow bioVariant(const QString &box, const QStringList &siblings)
@@ -54,7 +57,7 @@ std::vector<ToggleRow> accessoryRows()
                   {add("kpd", 1), add("dp", 40), add("gew", 2.5)}, {"hüft"}),
         // The sawn-off barrel takes the barrel mount but leaves the field enabled.
         {"abgesägte", "Tarnstufe +2, Powerniveau -1, DP +8, Gewicht -1 kg", joined({{setText("hlt", "")}, sawnOff}),
-         joined({{setText("hlt", "Lauf")}, negated(sawnOff)})},
+         joined({{setText(kBarrelMount.field, kBarrelMount.freeText)}, negated(sawnOff)})},
         optionRow("griff", "DP +25, Rückstoßkompensation +1", {add("kpd", 1), add("dp", 25)}),
         optionRow("sicherung", "DP +30", {add("dp", 30)}),
         optionRow("abzug", "DP +50, FKE -0.5", {add("dp", 50), add("fke", -0.5)}),
@@ -107,6 +110,18 @@ std::vector<ToggleRow> accessoryRows()
 }
 
 } // namespace
+
+const OptionGroup &underbarrelWeapons()
+{
+    static const OptionGroup group = {"unterlaufwaffe", {"bajonett", "enterhaken", "granatwerfer", "flammenwerfer"}};
+    return group;
+}
+
+const OptionGroup &safetyVariants()
+{
+    static const OptionGroup group = {"sekundär", {"griffdornen", "sprühsystem", "elektroshock"}};
+    return group;
+}
 
 void attachAccessoryOptions(Window &page)
 {

@@ -1,5 +1,6 @@
 #include "pages/page4/options.h"
 
+#include "sheet/firemodes.h"
 #include "sheet/sheet.h"
 
 namespace korvalde::page4 {
@@ -9,10 +10,10 @@ namespace {
 // The fire modes in which the automatic mode takes the place of "SM".
 QString withAutomatic(const QString &fireModes)
 {
-    if (fireModes == "HM/SM")
-        return "HM/AM";
-    if (fireModes == "SM")
-        return "AM";
+    if (fireModes == QLatin1String(fire::semiAndBurst.text))
+        return fire::semiAndFull;
+    if (fireModes == QLatin1String(fire::burst.text))
+        return fire::fullAutomatic.text;
     return {};
 }
 

@@ -1,6 +1,8 @@
 #include "pages/page4/load.h"
 
 #include "model/application.h"
+#include "pages/page4/page4.h"
+#include "sheet/firemodes.h"
 #include "sheet/frameprofile.h"
 #include "wizard/chosenframe.h"
 #include "wizard/navigation.h"
@@ -36,7 +38,7 @@ bool isOffered(const Window &other, const QString &box)
 void deriveFromPage2(Window &page, const Window &page2)
 {
     // Single shot and semi-automatic fire modes are the ones a silencer fits.
-    page["schall"].setVisible(isChecked(page2, "modus1") || isChecked(page2, "modus2"));
+    page["schall"].setVisible(isChecked(page2, fire::single.box) || isChecked(page2, fire::semiAutomatic.box));
     if (isChecked(page2, "lade3"))
         page["schall"].setEnabled(false);
     // An enlarged clip needs stripper clips, or a frame whose feed cannot be chosen.
@@ -69,7 +71,7 @@ void load(Window &page)
     Application &app = page.app();
     if (const Window *page3 = app.find(windows::page3))
         navigation::placeAt(page, *page3);
-    for (const char *variant : {"griffdornen", "sprühsystem", "elektroshock"})
+    for (const QString &variant : safetyVariants().members)
         page[variant].setEnabled(false);
     if (const FrameEntry *frame = chosenFrame(app)) {
         page["Frame6"].setText(frame->name);

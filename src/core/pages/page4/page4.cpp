@@ -22,6 +22,7 @@ const WizardPageLayout kLayout = {
     .backButton = "Zurück",
     .forwardButton = "Command2",
     .handsOnType = false,
+    .entries = page4::modificationEntries,
     .handOver = page4::handOverUsedMounts,
 };
 

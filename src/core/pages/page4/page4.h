@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/application.h"
+#include "sheet/optiongroup.h"
+#include "wizard/modificationlist.h"
 
 #include <QString>
 
@@ -11,7 +13,13 @@ namespace korvalde {
 // Page 4: barrel, other and underbarrel accessories.
 std::unique_ptr<Window> createPage4(Application &app);
 
-// Page 4's entries of the modifications list, in table order.
-QString page4Entries(const Window &page);
+namespace page4 {
+// The underbarrel weapons under their summary box, and the biometric safety's variants
+// under the secondary weapon.
+const OptionGroup &underbarrelWeapons();
+const OptionGroup &safetyVariants();
+// What page 4 adds to the modifications list.
+const ModificationEntries &modificationEntries();
+} // namespace page4
 
 } // namespace korvalde

@@ -1,5 +1,9 @@
 #include "pages/page5/layout.h"
 
+#include "sheet/mounts.h"
+
+#include <QHash>
+
 namespace korvalde::page5 {
 
 namespace {
@@ -43,9 +47,41 @@ bool isGroup(const OptionBox &box)
 
 const QStringList &accessories()
 {
-    static const QStringList names = {"entfernungsmesser", "sichtgerät", "laserziel", "laser",
-                                      "ultraschall",       "smartextern"};
+    static const QStringList names = [] {
+        QStringList all;
+        for (const OptionBox &box : kBoxes) {
+            if (box.placement.parent == kOptionsFrame && !isGroup(box))
+                all << box.name;
+        }
+        return all;
+    }();
     return names;
+}
+
+QStringList refinementsOf(const QString &accessory)
+{
+    QStringList refinements;
+    for (const QString &option : refiningOptions()) {
+        if (accessoryOf(option) == accessory)
+            refinements << option;
+    }
+    return refinements;
+}
+
+QString accessoryOf(const QString &option)
+{
+    // Each group follows the accessory it refines.
+    QString accessory;
+    QHash<QString, QString> groupOf;
+    for (const OptionBox &box : kBoxes) {
+        if (isGroup(box))
+            groupOf.insert(box.name, accessory);
+        else if (box.placement.parent == kOptionsFrame)
+            accessory = box.name;
+        else if (box.name == option)
+            return groupOf.value(box.placement.parent);
+    }
+    return {};
 }
 
 const QStringList &sightOptions()
@@ -56,8 +92,14 @@ const QStringList &sightOptions()
 
 const QStringList &refiningOptions()
 {
-    static const QStringList names =
-        sightOptions() + QStringList{"hochenergetisch", "niederenergetisch", "smartextern1", "smartextern2"};
+    static const QStringList names = [] {
+        QStringList all;
+        for (const OptionBox &box : kBoxes) {
+            if (box.placement.parent != kOptionsFrame)
+                all << box.name;
+        }
+        return all;
+    }();
     return names;
 }
 
@@ -70,8 +112,9 @@ void layOutOptions(Window &page)
             control.setEnabled(false);
     }
     // The mount-taken flags: rules set them, the user never sees them.
-    page.add("Check1", ControlKind::CheckBox, "Aufmontiert zurücksetzen", {kOptionsFrame}).setVisible(false);
-    page.add("Check2", ControlKind::CheckBox, "Unterlauf zurücksetzen", {kOptionsFrame, true}).setVisible(false);
+    page.add(kTopMount.flag, ControlKind::CheckBox, "Aufmontiert zurücksetzen", {kOptionsFrame}).setVisible(false);
+    page.add(kUnderbarrelMount.flag, ControlKind::CheckBox, "Unterlauf zurücksetzen", {kOptionsFrame, true})
+        .setVisible(false);
 }
 
 } // namespace korvalde::page5

@@ -17,6 +17,10 @@ inline const QString kSmartGroup = QStringLiteral("Frame5");
 const QStringList &accessories();
 const QStringList &sightOptions(); // in the order the sight withdraws them
 const QStringList &refiningOptions();
+// The accessory a refining option refines, or empty for any other box.
+QString accessoryOf(const QString &option);
+// The options that refine the accessory, in layout order.
+QStringList refinementsOf(const QString &accessory);
 
 // Adds page 5's option boxes, groups and hidden mount flags into the options frame, in
 // their initial states: accessories enabled, refining options disabled, flags hidden.

@@ -69,14 +69,14 @@ void cancel(Window &dialog, const QString &accessory)
 
 void layOut(Window &dialog)
 {
-    dialog.add("aufmontiert", ControlKind::CheckBox, "Aufmontiert");
-    dialog.add("unterlauf", ControlKind::CheckBox, "Unterlauf");
+    dialog.add(kTopMount.box, ControlKind::CheckBox, kTopMount.freeText);
+    dialog.add(kUnderbarrelMount.box, ControlKind::CheckBox, kUnderbarrelMount.freeText);
     dialog.add("frei", ControlKind::TextArea, kNoMountFree).setVisible(false);
     dialog.add("ok", ControlKind::Button, "&OK");
     dialog.add("cancel", ControlKind::Button, "&Cancel", {{}, true});
     // Taking a tick back offers the other mount again.
-    dialog["aufmontiert"].addShownByClickOn("unterlauf");
-    dialog["unterlauf"].addShownByClickOn("aufmontiert");
+    dialog[kTopMount.box].addShownByClickOn(kUnderbarrelMount.box);
+    dialog[kUnderbarrelMount.box].addShownByClickOn(kTopMount.box);
 }
 
 } // namespace

@@ -6,14 +6,11 @@
 
 namespace korvalde::page5 {
 
-const Mount kTopMount = {"Check1", "aufmontiert", "hlt2", "Aufmontiert"};
-const Mount kUnderbarrelMount = {"Check2", "unterlauf", "hlt3", "Unterlauf"};
-
 namespace {
 
 const Mount &otherMount(const Mount &mount)
 {
-    return mount.flag == kTopMount.flag ? kUnderbarrelMount : kTopMount;
+    return &mount == &kTopMount ? kUnderbarrelMount : kTopMount;
 }
 
 template <typename Operation> void forEachDialog(Application &app, Operation operation)

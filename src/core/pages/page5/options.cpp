@@ -43,18 +43,6 @@ const RefiningRow kRefiningRows[] = {
      {add("trn", -2), add("gew", 0.75), add("dp", 160), disable("smartextern1")}},
 };
 
-Steps undone(const Steps &steps)
-{
-    Steps result = negated(steps);
-    for (Step &step : result) {
-        if (step.kind == Step::Kind::Enable)
-            step.kind = Step::Kind::Disable;
-        else if (step.kind == Step::Kind::Disable)
-            step.kind = Step::Kind::Enable;
-    }
-    return result;
-}
-
 Step openDialog(const QString &accessory)
 {
     return run([accessory](Window &page) { openMountDialog(page, accessory); });

@@ -9,8 +9,6 @@
 #include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
-#include <utility>
-
 namespace korvalde {
 
 namespace {
@@ -34,28 +32,8 @@ const WizardPageLayout kLayout = {
     .backButton = "Zurück",
     .forwardButton = "Command2",
     .handsOnType = false,
+    .entries = page5::modificationEntries,
     .handOver = showFreeMounts,
-};
-
-// What each checked box adds to the modifications list, in list order. The sight's
-// options run on from ", Sichtgerät"; the laser marker and the external smartgun appear
-// only through their refinements.
-const std::pair<QString, QString> kEntries[] = {
-    {"entfernungsmesser", ", Entfernungsmesser"},
-    {"sichtgerät", ", Sichtgerät"},
-    {"v1", " mit Vergrößerung (1)"},
-    {"v2", " mit Vergrößerung (2)"},
-    {"v3", " mit Vergrößerung (3)"},
-    {"IR", " mit Infrarot"},
-    {"blitz", " mit Blitzlicht"},
-    {"licht", " mit Lichtverstärkung"},
-    {"guncam", " mit Guncam"},
-    {"smartextern1", ", Smartgun extern (1)"},
-    {"smartextern2", ", Smartgun extern (2)"},
-    {"niederenergetisch", ", Lasermarkierer (niederenergetisch)"},
-    {"hochenergetisch", ", Lasermarkierer (hochenergetisch)"},
-    {"laserziel", ", Laser-Zielmarkierer"},
-    {"ultraschall", ", Ultraschallsensor"},
 };
 
 // What earlier pages switch on page 5, derived again whenever page 5 is created, so a
@@ -63,8 +41,8 @@ const std::pair<QString, QString> kEntries[] = {
 void takeOverEarlierPages(Window &page, const FrameProfile *profile)
 {
     // A frame without an underbarrel mount: the dialogs never offer it.
-    if (profile && profile->underbarrelTaken)
-        page[page5::kUnderbarrelMount.flag].setState(CheckState::Checked);
+    if (profile && underbarrelTaken(*profile))
+        page[kUnderbarrelMount.flag].setState(CheckState::Checked);
     const Window *page3 = page.app().find(windows::page3);
     if (page3 && (*page3)["smartintern"].isChecked())
         page["smartextern"].setEnabled(false);
@@ -79,7 +57,7 @@ void load(Window &page)
         page[kLayout.sheetFrame].setText(frame->name);
     // Without a mount for any of them, their refinements stay out of reach too.
     const FrameProfile *profile = frame ? frameProfile(frame->name) : nullptr;
-    if (profile && !profile->mountsAccessories) {
+    if (profile && !mountsAccessories(*profile)) {
         for (const QString &accessory : page5::accessories())
             page[accessory].setEnabled(false);
     }
@@ -105,14 +83,32 @@ std::unique_ptr<Window> createPage5(Application &app)
     return owned;
 }
 
-QString page5Entries(const Window &page)
+namespace page5 {
+
+const ModificationEntries &modificationEntries()
 {
-    QString entries;
-    for (const auto &[box, text] : kEntries) {
-        if (page[box].isChecked())
-            entries += text;
-    }
+    // The sight's options run on from ", Sichtgerät"; the laser marker and the external
+    // smartgun appear only through their refinements.
+    static const ModificationEntries entries = {
+        {"entfernungsmesser", ", Entfernungsmesser"},
+        {"sichtgerät", ", Sichtgerät"},
+        {"v1", " mit Vergrößerung (1)"},
+        {"v2", " mit Vergrößerung (2)"},
+        {"v3", " mit Vergrößerung (3)"},
+        {"IR", " mit Infrarot"},
+        {"blitz", " mit Blitzlicht"},
+        {"licht", " mit Lichtverstärkung"},
+        {"guncam", " mit Guncam"},
+        {"smartextern1", ", Smartgun extern (1)"},
+        {"smartextern2", ", Smartgun extern (2)"},
+        {"niederenergetisch", ", Lasermarkierer (niederenergetisch)"},
+        {"hochenergetisch", ", Lasermarkierer (hochenergetisch)"},
+        {"laserziel", ", Laser-Zielmarkierer"},
+        {"ultraschall", ", Ultraschallsensor"},
+    };
     return entries;
 }
+
+} // namespace page5
 
 } // namespace korvalde

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/application.h"
+#include "wizard/modificationlist.h"
 
 #include <QString>
 
@@ -11,8 +12,10 @@ namespace korvalde {
 // Page 5 (`Form12`): sights and electronics.
 std::unique_ptr<Window> createPage5(Application &app);
 
-// Page 5's entries of the modifications list, in table order.
-QString page5Entries(const Window &page);
+namespace page5 {
+// What page 5 adds to the modifications list.
+const ModificationEntries &modificationEntries();
+} // namespace page5
 
 // One of the six mount-choice dialogs `form6` ... `Form11`.
 std::unique_ptr<Window> createMountDialog(Application &app, const QString &name);

@@ -28,7 +28,7 @@ void layOut(Window &page)
     page.add("Label2", ControlKind::Label, "DP gesamt", {{}, true});
     page.add("dp", ControlKind::TextField, "0", {{}, true});
     page.add("typ", ControlKind::TextField, QString()).setVisible(false);
-    page.add("Command1", ControlKind::Button, "&Weiter", {{}, true});
+    page.add(kStartForwardButton, ControlKind::Button, "&Weiter", {{}, true});
 }
 
 // Shows page 2 first, so that its load sets up the frame profile from this page's `typ`;
@@ -56,15 +56,15 @@ std::unique_ptr<Window> createStartPage(Application &app)
             page["fke"].setText(frame.fke);
             page["dp"].setText(frame.dp);
             page["typ"].setText(frame.name);
-            page["Command1"].setEnabled(true);
+            page[kStartForwardButton].setEnabled(true);
         });
     }
-    page["Command1"].onClick([&page] { goForward(page); });
+    page[kStartForwardButton].onClick([&page] { goForward(page); });
     page["info"].onClick([&app] {
         app.showMessage({kInfoText, QStringLiteral("Veltrano"), MessageIcon::Information, {}});
     });
     page["mnuSubBeenden"].onClick([&app] { app.end(); });
-    page.onLoad([&page] { page["Command1"].setEnabled(false); });
+    page.onLoad([&page] { page[kStartForwardButton].setEnabled(false); });
     return owned;
 }
 

@@ -1,0 +1,20 @@
+#include "preload.h"
+
+#include "pages/completion/windows1252.h"
+
+#include <QString>
+
+#include <iconv.h>
+
+namespace korvalde::web {
+
+void preloadWhatSessionsRead()
+{
+    // The C library loads a code page's converter from disk when the first one opens and
+    // may drop it when the last one closes; this one stays open.
+    static const iconv_t keptOpen = iconv_open("WINDOWS-1252", "UTF-8");
+    (void)keptOpen;
+    (void)toWindows1252(QStringLiteral("Großer Bär"));
+}
+
+} // namespace korvalde::web
