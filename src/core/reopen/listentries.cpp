@@ -89,7 +89,9 @@ const std::vector<EntryText> &entryTexts()
             {windows::page5, page5::modificationEntries()},
         };
         std::vector<EntryText> all;
-        for (const auto &[window, entries] : pages) {
+        for (const auto &pageEntries : pages) {
+            const auto &window = pageEntries.first;
+            const auto &entries = pageEntries.second;
             std::vector<EntryText> page;
             for (const ModificationEntry &entry : entries) {
                 if (entry.shows == ModificationEntry::Shows::WithSteps)
