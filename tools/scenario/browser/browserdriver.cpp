@@ -125,6 +125,21 @@ QString BrowserDriver::setWidth(int width)
     return reply.error;
 }
 
+QString BrowserDriver::reload()
+{
+    // The page that goes would still say it is settled: the new one is asked once loaded.
+    const auto loaded = [this](const DevToolsClient::Event &event) {
+        return event.session == session_ && event.method == QLatin1String("Page.loadEventFired");
+    };
+    client_.dropEvents(loaded);
+    if (const DevToolsClient::Reply reply = client_.call(QStringLiteral("Page.reload"), {}, session_);
+        !reply.error.isEmpty())
+        return reply.error;
+    if (!client_.waitForEvent(loaded, kAnswerWait))
+        return QStringLiteral("the page does not load again within %1 seconds").arg(kAnswerWait / 1000);
+    return settle();
+}
+
 std::optional<QJsonValue> BrowserDriver::evaluate(const QString &expression, QString *error) const
 {
     const DevToolsClient::Reply reply = client_.call(
