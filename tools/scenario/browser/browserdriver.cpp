@@ -119,6 +119,12 @@ QString BrowserDriver::start(const QUrl &devTools, const QUrl &page, int width)
 
 QString BrowserDriver::setWidth(int width)
 {
+    // A phone's scrollbar lies over the page and takes none of its width; a desktop's does.
+    constexpr int kWidestPhone = 600;
+    if (const DevToolsClient::Reply reply = client_.call(QStringLiteral("Emulation.setScrollbarsHidden"),
+                                                         {{"hidden", width <= kWidestPhone}}, session_);
+        !reply.error.isEmpty())
+        return reply.error;
     const DevToolsClient::Reply reply = client_.call(
         QStringLiteral("Emulation.setDeviceMetricsOverride"),
         {{"width", width}, {"height", kDesktopHeight}, {"deviceScaleFactor", 1}, {"mobile", false}}, session_);
