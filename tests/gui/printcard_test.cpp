@@ -31,8 +31,9 @@ class PrintCardTest : public ProgramFixture {
 protected:
     // Checks every box the page offers, unchecking again whatever the rules refuse, so
     // that the list of modifications grows long.
-    void checkWhatFits(const QString &window, const QString &forward)
+    void checkWhatFits(const QString &window)
     {
+        const QString forward = windowRow(window).forwardButton;
         const Window *page = app->find(window);
         for (const auto &control : page->controls()) {
             if (control->kind() != ControlKind::CheckBox || !control->isVisible() || !control->isEnabled() ||
@@ -53,10 +54,9 @@ TEST_F(PrintCardTest, CardOnOnePageHoldsEveryValueOfTheSheetAndPrintingWritesNot
 {
     chooseFrame(9);
     goForward();
-    for (const auto &[window, forward] :
-         {std::pair{"Form2", "Weiter1"}, {"Form3", "Command2"}, {"Form4", "Command2"}}) {
-        checkWhatFits(window, forward);
-        ASSERT_TRUE(app->find(window)->find(forward)->isEnabled()) << window;
+    for (const QString &window : {windows::page2, windows::page3, windows::page4}) {
+        checkWhatFits(window);
+        ASSERT_TRUE(app->find(window)->find(windowRow(window).forwardButton)->isEnabled()) << qPrintable(window);
         goForward();
     }
     goForward();

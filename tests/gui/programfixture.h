@@ -108,8 +108,7 @@ protected:
     void goForward()
     {
         const QString page = frontPage();
-        const auto *wizardPage = dynamic_cast<const WizardPage *>(app->find(page));
-        click(page, wizardPage ? wizardPage->layout().forwardButton : kStartForwardButton);
+        click(page, windowRow(page).forwardButton);
     }
 
     QStringList messages;
