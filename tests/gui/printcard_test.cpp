@@ -67,11 +67,7 @@ TEST_F(PrintCardTest, CardOnOnePageHoldsEveryValueOfTheSheetAndPrintingWritesNot
 
     QTemporaryDir folder;
     const QString pdf = folder.filePath("karte.pdf");
-    frontend.setPrintRunner([&pdf](QPrintDialog &dialog) {
-        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog.printer()->setOutputFileName(pdf);
-        return true;
-    });
+    dialogs.answerPrint(pdf);
     click("Form5", "cmdDrucken");
 
     EXPECT_EQ(weaponSheetLines(completion), sheet);
@@ -102,9 +98,8 @@ TEST_F(PrintCardTest, PrintingToAFileWritesTheOfferedCardInTheFolderSavedTo)
 {
     QTemporaryDir folder;
     gui::rememberSaveFolder(folder.filePath("blatt.txt"));
-    frontend.setPrintRunner([](QPrintDialog &dialog) {
-        QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
-        return dialog.exec() == QDialog::Accepted;
+    dialogs.onPrintDialog([this](QPrintDialog &dialog) {
+        dialogs.answerPrint(dialog.findChild<QLineEdit *>(QStringLiteral("filename"))->text());
     });
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)

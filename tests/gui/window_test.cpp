@@ -112,10 +112,7 @@ TEST_F(WindowTest, AMessageBoxFindsTheWidgetsShowingItsClicksResult)
         return texts;
     };
     QList<QStringList> behindBoxes;
-    frontend.setMessageRunner([&](QMessageBox &box) {
-        messages << box.text();
-        behindBoxes << shown();
-    });
+    dialogs.onMessage([&](QMessageBox &) { behindBoxes << shown(); });
     int boxes = 0;
     for (const auto &control : app->find("Form2")->controls()) {
         if (control->kind() != ControlKind::CheckBox || !app->whyUnreachable("Form2", control->name()).isEmpty())
@@ -206,12 +203,6 @@ TEST_F(FocusTest, ClosingAMessageBoxGivesTheFocusBackToTheClickedBox)
 {
     chooseFrame(3);
     goForward();
-    // The box is shown modally and closed with OK, as for the user.
-    frontend.setMessageRunner([this](QMessageBox &box) {
-        messages << box.text();
-        QTimer::singleShot(0, &box, [&box] { box.button(QMessageBox::Ok)->click(); });
-        box.exec();
-    });
     for (const auto &control : app->find("Form2")->controls()) {
         if (control->kind() != ControlKind::CheckBox || !app->whyUnreachable("Form2", control->name()).isEmpty())
             continue;
