@@ -6,9 +6,9 @@
 #include "programfixture.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace korvalde::test {

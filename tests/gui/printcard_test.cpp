@@ -8,11 +8,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace korvalde::test {
 
@@ -98,6 +96,7 @@ TEST_F(PrintCardTest, PrintingToAFileWritesTheOfferedCardInTheFolderSavedTo)
 {
     QTemporaryDir folder;
     gui::rememberSaveFolder(folder.filePath("blatt.txt"));
+    // The dialog's file field is left as the program filled it.
     dialogs.onPrintDialog([this](QPrintDialog &dialog) {
         dialogs.answerPrint(dialog.findChild<QLineEdit *>(QStringLiteral("filename"))->text());
     });

@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace korvalde::test {
 
