@@ -34,3 +34,12 @@ shoot mount-dialog "${walk[@]}" Form12.sichtgerät
 mv "$out/mount-dialog-Form11.png" "$out/mount-dialog.png"
 walk+=(Form12.sichtgerät Form11.aufmontiert Form11.ok Form12.v2 Form12.IR Form12.Command2)
 shoot completion-page "${walk[@]}"
+
+# Page 2 in the browser, at a desktop's and a phone's width (the layout check saves the page
+# after its scenario).
+bin=$(dirname "$tool")
+printf 'click %s\n' Form1.Option9 Form1.Command1 Form2.powerstufe1 Form2.rück2 >"$scenarios/browser.scn"
+"$bin/korvalde-layout-check" --pictures "$scenarios" "$bin/korvalde-web" "$scenarios/browser.scn" >/dev/null
+# The desktop browser's empty space below the page is left out.
+convert "$scenarios/browser-1280.png" -trim +repage -bordercolor "#efefef" -border 8 "$out/browser-desktop.png"
+mv "$scenarios/browser-390.png" "$out/browser-phone.png"

@@ -23,6 +23,7 @@ public:
         server_.listen(QHostAddress::LocalHost);
         QObject::connect(&server_, &QWebSocketServer::newConnection, [this] {
             QWebSocket *socket = server_.nextPendingConnection();
+            socket->setParent(&server_);
             QObject::connect(socket, &QWebSocket::textMessageReceived, socket, [socket](const QString &text) {
                 const QJsonObject command = QJsonDocument::fromJson(text.toUtf8()).object();
                 const QString method = command.value("method").toString();

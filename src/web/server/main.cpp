@@ -7,6 +7,7 @@
 #include "stopsignal.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHttpServer>
 #include <QTimer>
 
@@ -59,5 +60,9 @@ int main(int argc, char **argv)
     // The address alone on its line, so that a tool starting the server can read it.
     std::printf("%s\n", qUtf8Printable(web::pageAddress(commandLine.address, port)));
     std::fflush(stdout);
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    // Connections that closed in the loop's last turn were handed over for deletion in
+    // its next one, which never comes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

@@ -2,7 +2,10 @@
 // width and, before every step and after the last, finds what a reader could not read:
 // sideways scrolling, a control reaching out of the view, a caption or value cut off.
 //
-//     korvalde-layout-check WEB_PROGRAM SCENARIO...
+//     korvalde-layout-check [--pictures DIR] WEB_PROGRAM SCENARIO...
+//
+// With --pictures it also saves the page after each scenario as DIR/NAME-WIDTH.png, for the
+// user guide.
 
 #include "browserdriver.h"
 #include "environment.h"
@@ -10,6 +13,7 @@
 #include "scenario.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -38,7 +42,7 @@ QString layoutScript()
 
 // Runs the scenario at the width; prints each fault once, where it first shows, and
 // returns how many there were.
-int check(const browser::Environment &environment, const QString &path, int width)
+int check(const browser::Environment &environment, const QString &path, int width, const QString &pictures)
 {
     const QString where = QStringLiteral("%1 at %2 px").arg(QFileInfo(path).fileName()).arg(width);
     QFile file(path);
@@ -85,6 +89,14 @@ int check(const browser::Environment &environment, const QString &path, int widt
         return faults + 1;
     }
     look(scenario.commands.back().line + 1);
+    if (!pictures.isEmpty()) {
+        const QString picture =
+            QDir(pictures).filePath(QStringLiteral("%1-%2.png").arg(QFileInfo(path).completeBaseName()).arg(width));
+        if (const QString why = driver.takeScreenshot(picture); !why.isEmpty()) {
+            printLine(QStringLiteral("%1: cannot save %2: %3").arg(where, picture, why));
+            ++faults;
+        }
+    }
     return faults;
 }
 
@@ -93,9 +105,14 @@ int check(const browser::Environment &environment, const QString &path, int widt
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
+    QStringList arguments = application.arguments().mid(1);
+    QString pictures;
+    if (arguments.size() >= 2 && arguments.front() == QLatin1String("--pictures")) {
+        pictures = arguments.at(1);
+        arguments = arguments.mid(2);
+    }
     if (arguments.size() < 2) {
-        std::fputs("usage: korvalde-layout-check WEB_PROGRAM SCENARIO...\n", stderr);
+        std::fputs("usage: korvalde-layout-check [--pictures DIR] WEB_PROGRAM SCENARIO...\n", stderr);
         return 2;
     }
     browser::Environment environment;
@@ -106,7 +123,7 @@ int main(int argc, char **argv)
     int faults = 0;
     for (const int width : kWidths) {
         for (const QString &path : arguments.mid(1))
-            faults += check(environment, path, width);
+            faults += check(environment, path, width, pictures);
     }
     printLine(QStringLiteral("%1 layout faults").arg(faults));
     return faults == 0 ? 0 : 1;

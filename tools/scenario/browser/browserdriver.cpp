@@ -119,10 +119,31 @@ QString BrowserDriver::start(const QUrl &devTools, const QUrl &page, int width)
 
 QString BrowserDriver::setWidth(int width)
 {
+    // A phone's scrollbar lies over the page and takes none of its width; a desktop's does.
+    constexpr int kWidestPhone = 600;
+    if (const DevToolsClient::Reply reply = client_.call(QStringLiteral("Emulation.setScrollbarsHidden"),
+                                                         {{"hidden", width <= kWidestPhone}}, session_);
+        !reply.error.isEmpty())
+        return reply.error;
     const DevToolsClient::Reply reply = client_.call(
         QStringLiteral("Emulation.setDeviceMetricsOverride"),
         {{"width", width}, {"height", kDesktopHeight}, {"deviceScaleFactor", 1}, {"mobile", false}}, session_);
     return reply.error;
+}
+
+QString BrowserDriver::reload()
+{
+    // The page that goes would still say it is settled: the new one is asked once loaded.
+    const auto loaded = [this](const DevToolsClient::Event &event) {
+        return event.session == session_ && event.method == QLatin1String("Page.loadEventFired");
+    };
+    client_.dropEvents(loaded);
+    if (const DevToolsClient::Reply reply = client_.call(QStringLiteral("Page.reload"), {}, session_);
+        !reply.error.isEmpty())
+        return reply.error;
+    if (!client_.waitForEvent(loaded, kAnswerWait))
+        return QStringLiteral("the page does not load again within %1 seconds").arg(kAnswerWait / 1000);
+    return settle();
 }
 
 std::optional<QJsonValue> BrowserDriver::evaluate(const QString &expression, QString *error) const

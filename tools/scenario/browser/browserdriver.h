@@ -48,6 +48,11 @@ public:
     std::optional<QJsonValue> evaluate(const QString &expression, QString *error = nullptr) const;
     // Lays the page out `width` CSS pixels wide, as a window or phone of that width.
     QString setWidth(int width);
+    // Reloads the tab as its user would, and waits for the page to come up again.
+    QString reload();
+    // Waits until the page has answered every gesture, then closes each message box that
+    // appeared with its OK button, recording its text.
+    QString settle();
 
     static constexpr int kDesktopWidth = 1280;
     static constexpr int kDesktopHeight = 900;
@@ -69,9 +74,6 @@ private:
     static Aim refused(const QString &why);
     QString mouseClick(double x, double y);
     QString pressKey(const QString &key, int code, int modifiers = 0, const QStringList &commands = {});
-    // Waits until the page has answered every gesture, then closes each message box that
-    // appeared with its OK button, recording its text.
-    QString settle();
     QString pressForDownload(const std::optional<QString> &path);
 
     mutable DevToolsClient client_;
