@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -395,12 +397,7 @@ void Frontend::showMessage(const MessageBox &message)
     if (auto *informative = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
         informative->setTextFormat(Qt::PlainText);
     box.setStandardButtons(QMessageBox::Ok);
-    runModal([&] {
-        if (runMessage_)
-            runMessage_(box);
-        else
-            box.exec();
-    });
+    runModal([&] { box.exec(); });
     returnFocusTo(actingWidget_);
 }
 
@@ -412,7 +409,7 @@ std::optional<QString> Frontend::askSaveFileName(const SaveRequest &request)
     dialog.setDirectory(saveFolder());
     if (!request.suggestedName.isEmpty())
         dialog.selectFile(QDir(saveFolder()).filePath(request.suggestedName));
-    const std::optional<QString> chosen = runFileDialog(dialog, runSave_);
+    const std::optional<QString> chosen = runFileDialog(dialog);
     if (chosen)
         rememberSaveFolder(*chosen);
     return chosen;
@@ -424,16 +421,14 @@ std::optional<QString> Frontend::askOpenFileName(const OpenRequest &request)
     dialog.setNameFilters(request.filters);
     // Sheets are opened from where they are saved.
     dialog.setDirectory(saveFolder());
-    return runFileDialog(dialog, runOpen_);
+    return runFileDialog(dialog);
 }
 
-std::optional<QString> Frontend::runFileDialog(QFileDialog &dialog, const SaveRunner &runner)
+std::optional<QString> Frontend::runFileDialog(QFileDialog &dialog)
 {
     std::optional<QString> chosen;
     runModal([&] {
-        if (runner)
-            chosen = runner(dialog);
-        else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
     });
     dialogs_->replace(dialog);
@@ -470,7 +465,7 @@ void Frontend::printCard(const WeaponCard &card)
     if (auto *fileField = dialog.findChild<QLineEdit *>(QStringLiteral("filename")))
         fileField->setText(QDir::toNativeSeparators(cardFile));
     bool accepted = false;
-    runModal([&] { accepted = runPrint_ ? runPrint_(dialog) : dialog.exec() == QDialog::Accepted; });
+    runModal([&] { accepted = dialog.exec() == QDialog::Accepted; });
     if (!accepted)
         return;
     if (!printWeaponCard(printer, card)) {
@@ -484,12 +479,10 @@ void Frontend::printCard(const WeaponCard &card)
     mainWindow_->statusBar()->showMessage(QStringLiteral("Gedruckt: %1").arg(printedTo), kSavedNoticeMilliseconds);
 }
 
+// The windows are closed already (see programEnded); what is left is the event loop.
 void Frontend::endProgram()
 {
-    if (endProgram_)
-        endProgram_();
-    else
-        QCoreApplication::quit();
+    QCoreApplication::quit();
 }
 
 } // namespace korvalde::gui

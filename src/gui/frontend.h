@@ -7,9 +7,7 @@
 #include "windowview.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPrintDialog>
 
 #include <functional>
 #include <map>
@@ -24,13 +22,6 @@ namespace korvalde::gui {
 // dialog, the end of the program).
 class Frontend : public ModelObserver, public Platform {
 public:
-    // How a dialog is run; the defaults show it modally. A test driver answers it instead.
-    using MessageRunner = std::function<void(QMessageBox &)>;
-    using SaveRunner = std::function<std::optional<QString>(QFileDialog &)>;
-    // Returns whether the user chose to print, with the dialog's printer set up.
-    using PrintRunner = std::function<bool(QPrintDialog &)>;
-    using OpenRunner = SaveRunner;
-
     Frontend();
     ~Frontend() override;
     Frontend(const Frontend &) = delete;
@@ -51,12 +42,6 @@ public:
     // Does the user see the window: the page in front of the shown main window, or an
     // open dialog.
     bool isOnScreen(const QString &window) const;
-
-    void setMessageRunner(MessageRunner runner) { runMessage_ = std::move(runner); }
-    void setSaveRunner(SaveRunner runner) { runSave_ = std::move(runner); }
-    void setPrintRunner(PrintRunner runner) { runPrint_ = std::move(runner); }
-    void setOpenRunner(OpenRunner runner) { runOpen_ = std::move(runner); }
-    void setEndHandler(std::function<void()> handler) { endProgram_ = std::move(handler); }
 
     // Opens the saved weapon sheet at `path` as the start page's "Öffnen…" does; for a
     // file named on the command line.
@@ -104,8 +89,8 @@ private:
     void showPendingFrontPage();
     void bringToFront(QWidget &page);
     const Shown *shownOf(const QString &window) const;
-    // Runs a file dialog (or its test runner); the chosen file, or nothing when cancelled.
-    std::optional<QString> runFileDialog(QFileDialog &dialog, const SaveRunner &runner);
+    // Runs a file dialog modally; the chosen file, or nothing when cancelled.
+    std::optional<QString> runFileDialog(QFileDialog &dialog);
     void runModal(const std::function<void()> &modal);
     // Gives the keyboard focus back to the widget, if the user can still reach it.
     static void returnFocusTo(QWidget *widget);
@@ -124,11 +109,6 @@ private:
     // The widget of the user action running now, and where the focus goes when it ends.
     QPointer<QWidget> actingWidget_;
     QPointer<QWidget> focusAfterAction_;
-    MessageRunner runMessage_;
-    SaveRunner runSave_;
-    PrintRunner runPrint_;
-    OpenRunner runOpen_;
-    std::function<void()> endProgram_;
 };
 
 } // namespace korvalde::gui

@@ -2,7 +2,6 @@
 // control is squeezed below its height or lies on another, and the largest page fits a
 // 1366 x 768 screen. The test run repeats this at 200% scaling.
 
-#include "dialoganswers.h"
 #include "pages/page5/mountdialogs.h"
 #include "programfixture.h"
 
@@ -156,7 +155,7 @@ TEST_F(LongNames, AReopenedLongNameKeepsThePageOnTheScreen)
 {
     QTemporaryDir folder;
     const QString sheet = folder.filePath("lang.txt");
-    frontend.setSaveRunner([&sheet](QFileDialog &dialog) { return gui::runAndAnswer(dialog, sheet); });
+    dialogs.answerSave(sheet);
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)
         goForward();

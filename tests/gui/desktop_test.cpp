@@ -3,13 +3,12 @@
 // name in the folder saved to last, a dialog opens without waiting to be built, and a
 // message shows a file's name as it is, never as markup.
 
-#include "dialoganswers.h"
 #include "programfixture.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace korvalde::test {
@@ -53,10 +52,8 @@ TEST_F(DesktopConventions, SaveDialogOffersTheNameInTheFolderSavedToLast)
 {
     QTemporaryDir folder;
     QStringList offered;
-    frontend.setSaveRunner([&](QFileDialog &dialog) {
-        offered << dialog.selectedFiles().value(0);
-        return gui::runAndAnswer(dialog, folder.filePath("erste.txt"));
-    });
+    dialogs.onFileDialog([&](QFileDialog &dialog) { offered << dialog.selectedFiles().value(0); });
+    dialogs.answerSave(folder.filePath("erste.txt"));
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)
         goForward();
@@ -76,19 +73,17 @@ TEST_F(DesktopConventions, EachFileDialogOffersWhatTheUserIsDoingNow)
     QTemporaryDir folder;
     QStringList offered;
     QList<QFileDialog::AcceptMode> modes;
-    frontend.setSaveRunner([&](QFileDialog &dialog) {
-        offered << dialog.selectedFiles().value(0);
-        modes << dialog.acceptMode();
-        return gui::runAndAnswer(dialog, folder.filePath(QStringLiteral("eins-%1.txt").arg(offered.size())));
-    });
     QStringList filters;
-    frontend.setOpenRunner([&](QFileDialog &dialog) {
-        filters = dialog.nameFilters();
+    dialogs.onFileDialog([&](QFileDialog &dialog) {
         modes << dialog.acceptMode();
-        return std::optional<QString>();
+        if (dialog.acceptMode() == QFileDialog::AcceptOpen) {
+            filters = dialog.nameFilters();
+            return;
+        }
+        offered << dialog.selectedFiles().value(0);
+        dialogs.answerSave(folder.filePath(QStringLiteral("eins-%1.txt").arg(offered.size())));
     });
-    frontend.action("Form1", "mnuOeffnen")->trigger();
-    settle();
+    click("Form1", "mnuOeffnen");
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)
         goForward();
@@ -122,18 +117,21 @@ TEST_F(DesktopConventions, MessagesShowFileNamesAsTheyAreNamed)
 {
     const QString markup = QStringLiteral("<h1>GROSS<hr><font color=red size=7>ROT");
     QStringList shown;
-    frontend.setMessageRunner([&shown](QMessageBox &box) { shown << readAloud(box); });
+    dialogs.onMessage([&shown](QMessageBox &box) { shown << readAloud(box); });
     QTemporaryDir folder;
     frontend.openSheet(folder.filePath(markup + ".txt"));
     settle();
     EXPECT_TRUE(shown.contains(QStringLiteral("Die Datei \"%1.txt\" lässt sich nicht lesen.").arg(markup)))
         << qPrintable(shown.join('\n'));
 
+    // The folder printed to goes between the user's choice and the printing.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("fehlt"));
     const QString card = folder.filePath("fehlt/" + markup + ".pdf");
-    frontend.setPrintRunner([&card](QPrintDialog &dialog) {
-        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog.printer()->setOutputFileName(card);
-        return true;
+    dialogs.answerPrint(card);
+    dialogs.onPrintDialog([&folder](QPrintDialog &dialog) {
+        QObject::connect(
+            &dialog, &QDialog::accepted, &dialog, [&folder] { QDir(folder.filePath("fehlt")).removeRecursively(); },
+            Qt::SingleShotConnection);
     });
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)

@@ -8,11 +8,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace korvalde::test {
 
@@ -31,8 +29,9 @@ class PrintCardTest : public ProgramFixture {
 protected:
     // Checks every box the page offers, unchecking again whatever the rules refuse, so
     // that the list of modifications grows long.
-    void checkWhatFits(const QString &window, const QString &forward)
+    void checkWhatFits(const QString &window)
     {
+        const QString forward = windowRow(window).forwardButton;
         const Window *page = app->find(window);
         for (const auto &control : page->controls()) {
             if (control->kind() != ControlKind::CheckBox || !control->isVisible() || !control->isEnabled() ||
@@ -53,10 +52,9 @@ TEST_F(PrintCardTest, CardOnOnePageHoldsEveryValueOfTheSheetAndPrintingWritesNot
 {
     chooseFrame(9);
     goForward();
-    for (const auto &[window, forward] :
-         {std::pair{"Form2", "Weiter1"}, {"Form3", "Command2"}, {"Form4", "Command2"}}) {
-        checkWhatFits(window, forward);
-        ASSERT_TRUE(app->find(window)->find(forward)->isEnabled()) << window;
+    for (const QString &window : {windows::page2, windows::page3, windows::page4}) {
+        checkWhatFits(window);
+        ASSERT_TRUE(app->find(window)->find(windowRow(window).forwardButton)->isEnabled()) << qPrintable(window);
         goForward();
     }
     goForward();
@@ -67,11 +65,7 @@ TEST_F(PrintCardTest, CardOnOnePageHoldsEveryValueOfTheSheetAndPrintingWritesNot
 
     QTemporaryDir folder;
     const QString pdf = folder.filePath("karte.pdf");
-    frontend.setPrintRunner([&pdf](QPrintDialog &dialog) {
-        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog.printer()->setOutputFileName(pdf);
-        return true;
-    });
+    dialogs.answerPrint(pdf);
     click("Form5", "cmdDrucken");
 
     EXPECT_EQ(weaponSheetLines(completion), sheet);
@@ -102,9 +96,9 @@ TEST_F(PrintCardTest, PrintingToAFileWritesTheOfferedCardInTheFolderSavedTo)
 {
     QTemporaryDir folder;
     gui::rememberSaveFolder(folder.filePath("blatt.txt"));
-    frontend.setPrintRunner([](QPrintDialog &dialog) {
-        QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
-        return dialog.exec() == QDialog::Accepted;
+    // The dialog's file field is left as the program filled it.
+    dialogs.onPrintDialog([this](QPrintDialog &dialog) {
+        dialogs.answerPrint(dialog.findChild<QLineEdit *>(QStringLiteral("filename"))->text());
     });
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)

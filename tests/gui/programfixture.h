@@ -1,14 +1,9 @@
 #pragma once
 
-#include "app/windowfactory.h"
-#include "frontend.h"
-#include "model/application.h"
-#include "pages/start/startpage.h"
+#include "drivenprogram.h"
 #include "widgetinput.h"
 #include "wizard/windows.h"
-#include "wizard/wizardpage.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QStringList>
 #include <QTest>
@@ -32,8 +27,11 @@ QT_END_NAMESPACE
 
 namespace korvalde::test {
 
-// The whole program behind its real widgets, driven as a user would: clicks and keys on
-// the widgets, never calls into the core. Message boxes are recorded instead of shown.
+using gui::settle;
+
+// The whole program behind its real widgets, driven as a user would with the widget
+// driver: clicks and keys on the widgets, never calls into the core. Its dialogs are
+// answered through `dialogs`; the texts of its message boxes collect in `messages`.
 class ProgramFixture : public ::testing::Test {
 protected:
     // The wizard's pages in the order the user walks them, as the table of windows has
@@ -51,18 +49,7 @@ protected:
         return pages;
     }
 
-    ProgramFixture()
-    {
-        frontend.setMessageRunner([this](QMessageBox &box) { messages << box.text(); });
-        frontend.setEndHandler([this] { ended = true; });
-        app = std::make_unique<Application>(frontend, createWindow, windowNames());
-        frontend.attach(*app);
-        app->start(windows::startPage);
-        settle();
-        makeActive(frontend.mainWindow());
-    }
-
-    static void settle() { gui::settle(); }
+    ProgramFixture() { makeActive(frontend.mainWindow()); }
 
     // Keys go to the active window only, as on a desktop.
     static void makeActive(QWidget &window)
@@ -81,14 +68,7 @@ protected:
         return {};
     }
 
-    void click(const QString &window, const QString &control)
-    {
-        auto *button = qobject_cast<QAbstractButton *>(frontend.widget(window, control));
-        ASSERT_NE(button, nullptr) << qPrintable(window + '.' + control);
-        ASSERT_TRUE(button->isEnabled()) << qPrintable(window + '.' + control);
-        QTest::mouseClick(button, Qt::LeftButton, {}, gui::hotSpot(*button));
-        settle();
-    }
+    void click(const QString &window, const QString &control) { ASSERT_EQ(program.click(window, control), ""); }
 
     void chooseFrame(int number) { click(windows::startPage, QStringLiteral("Option%1").arg(number)); }
 
@@ -108,14 +88,14 @@ protected:
     void goForward()
     {
         const QString page = frontPage();
-        const auto *wizardPage = dynamic_cast<const WizardPage *>(app->find(page));
-        click(page, wizardPage ? wizardPage->layout().forwardButton : kStartForwardButton);
+        click(page, windowRow(page).forwardButton);
     }
 
-    QStringList messages;
-    bool ended = false;
-    gui::Frontend frontend;
-    std::unique_ptr<Application> app; // goes before the front end
+    gui::DrivenProgram program;
+    gui::Frontend &frontend = program.frontend();
+    Application *const app = &program.app();
+    gui::DialogAnswers &dialogs = program.dialogs();
+    QStringList &messages = dialogs.messages();
 };
 
 } // namespace korvalde::test

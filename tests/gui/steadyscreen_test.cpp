@@ -2,6 +2,7 @@
 // its window stays in front, a message box finds the widgets up to date, and only the
 // weapon's name looks as if one could type into it.
 
+#include "app/windowfactory.h"
 #include "programfixture.h"
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace korvalde::test {
 
@@ -109,18 +109,10 @@ protected:
             behindModal = screen();
             expectSamePlaces(before, behindModal, step + modal);
         };
-        // The box runs modally, as for the user: its event loop lays out and paints what
-        // waits for it, and then OK closes it.
-        frontend.setMessageRunner([&](QMessageBox &box) {
-            messages << box.text();
-            expectUpToDate(" (message)");
-            QTimer::singleShot(0, &box, [&box] { box.button(QMessageBox::Ok)->click(); });
-            box.exec();
-        });
-        frontend.setSaveRunner([&](QFileDialog &) {
-            expectUpToDate(" (save dialog)");
-            return std::optional<QString>(folder.filePath("waffe.txt"));
-        });
+        // Looked at as the modal opens, before its own event loop has run.
+        dialogs.onMessage([&](QMessageBox &) { expectUpToDate(" (message)"); });
+        dialogs.onFileDialog([&](QFileDialog &) { expectUpToDate(" (save dialog)"); });
+        dialogs.answerSave(folder.filePath("waffe.txt"));
         click(window, control);
         expectSamePlaces(before, screen(), step);
         // What the modal found laid out is where it stays.

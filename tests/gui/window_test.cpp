@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 namespace korvalde::test {
 
@@ -88,12 +87,12 @@ TEST_F(WindowTest, MaximizedTheWindowStaysMaximizedAndThePagesFillIt)
     EXPECT_EQ(window.size(), maximized);
     // The page in front takes the room: its frames reach the window's right part, and its
     // buttons stand in the window's bottom part.
-    click("Form1", "Command1");
+    goForward();
     QWidget *page = frontend.windowWidget("Form2");
     QWidget *options = frontend.widget("Form2", "Frame2");
     ASSERT_NE(options, nullptr);
     EXPECT_GT(options->mapTo(page, QPoint(options->width(), 0)).x(), page->width() * 9 / 10);
-    QWidget *forward = frontend.widget("Form2", "Weiter1");
+    QWidget *forward = frontend.widget("Form2", windowRow("Form2").forwardButton);
     EXPECT_GT(forward->mapTo(page, QPoint(0, 0)).y(), page->height() * 9 / 10);
 }
 
@@ -108,14 +107,11 @@ TEST_F(WindowTest, AMessageBoxFindsTheWidgetsShowingItsClicksResult)
         QStringList texts;
         for (const QString &field : fields)
             texts << qobject_cast<QLineEdit *>(frontend.widget("Form2", field))->text();
-        texts << (frontend.widget("Form2", "Weiter1")->isEnabled() ? "open" : "locked");
+        texts << (frontend.widget("Form2", windowRow("Form2").forwardButton)->isEnabled() ? "open" : "locked");
         return texts;
     };
     QList<QStringList> behindBoxes;
-    frontend.setMessageRunner([&](QMessageBox &box) {
-        messages << box.text();
-        behindBoxes << shown();
-    });
+    dialogs.onMessage([&](QMessageBox &) { behindBoxes << shown(); });
     int boxes = 0;
     for (const auto &control : app->find("Form2")->controls()) {
         if (control->kind() != ControlKind::CheckBox || !app->whyUnreachable("Form2", control->name()).isEmpty())
@@ -206,12 +202,6 @@ TEST_F(FocusTest, ClosingAMessageBoxGivesTheFocusBackToTheClickedBox)
 {
     chooseFrame(3);
     goForward();
-    // The box is shown modally and closed with OK, as for the user.
-    frontend.setMessageRunner([this](QMessageBox &box) {
-        messages << box.text();
-        QTimer::singleShot(0, &box, [&box] { box.button(QMessageBox::Ok)->click(); });
-        box.exec();
-    });
     for (const auto &control : app->find("Form2")->controls()) {
         if (control->kind() != ControlKind::CheckBox || !app->whyUnreachable("Form2", control->name()).isEmpty())
             continue;

@@ -1,22 +1,12 @@
-// Walks through the real widgets: every action is the mouse click, list pick, key press
-// or window close a user would make, and refused where the user could not make it.
+// Walks through the real widgets with the widget driver: every action is the mouse click,
+// list pick, key press or window close a user would make, and refused where the user
+// could not make it.
 
 #include "guiexecutor.h"
 
-#include "app/windowfactory.h"
-#include "dialoganswers.h"
-#include "frontend.h"
+#include "drivenprogram.h"
 #include "guimirror.h"
-#include "guimodalwatch.h"
 #include "widgetinput.h"
-
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QTest>
 
 namespace korvalde::walk {
 
@@ -43,10 +33,6 @@ void recordWarning(QtMsgType type, const QMessageLogContext &context, const QStr
         previousHandler(type, context, message);
 }
 
-// The scenario tool's widget driver.
-using gui::hotSpot;
-using gui::settle;
-
 class GuiExecutor : public Executor {
 public:
     GuiExecutor()
@@ -65,131 +51,77 @@ public:
     GuiExecutor(const GuiExecutor &) = delete;
     GuiExecutor &operator=(const GuiExecutor &) = delete;
 
+    // Printing changes nothing the walk could check, and the walk opens no sheet through
+    // the menu (the design walk reopens every sheet it saves): both dialogs are cancelled,
+    // as in the core. The walk learns of the end from the program and starts it afresh.
     Application &restart() override
     {
         shutDown();
-        frontend_ = std::make_unique<gui::Frontend>();
-        frontend_->setMessageRunner([this](QMessageBox &box) {
-            modalWatch_.setAnswering(true);
-            gui::runAndConfirm(box);
-            modalWatch_.setAnswering(false);
-        });
-        // Printing changes nothing the walk could check; it is cancelled, as in the core.
-        frontend_->setPrintRunner([](QPrintDialog &) { return false; });
-        frontend_->setSaveRunner([this](QFileDialog &dialog) {
-            modalWatch_.setAnswering(true);
-            std::optional<QString> answer = gui::runAndAnswer(dialog, saveAnswer_);
-            modalWatch_.setAnswering(false);
-            return answer;
-        });
-        // The walk opens no sheet through the menu (the design walk reopens every sheet it
-        // saves); the open dialog is cancelled, as in the core.
-        frontend_->setOpenRunner([this](QFileDialog &dialog) {
-            modalWatch_.setAnswering(true);
-            std::optional<QString> answer = gui::runAndAnswer(dialog, std::nullopt);
-            modalWatch_.setAnswering(false);
-            return answer;
-        });
-        // The walk learns of the end from the program and starts it afresh.
-        frontend_->setEndHandler([] {});
-        app_ = std::make_unique<Application>(*frontend_, createWindow, windowNames());
-        frontend_->attach(*app_);
-        app_->start(QStringLiteral("Form1"));
-        settle();
-        return *app_;
+        program_ = std::make_unique<gui::DrivenProgram>();
+        program_->dialogs().answerSave(saveAnswer_);
+        return program_->app();
     }
 
     QString click(const QString &window, const QString &control) override
     {
         if (QString why = refusal(window, control); !why.isEmpty())
             return why;
-        if (QAction *action = frontend_->action(window, control)) {
-            action->trigger();
-        } else if (auto *button = qobject_cast<QAbstractButton *>(frontend_->widget(window, control))) {
-            QTest::mouseClick(button, Qt::LeftButton, {}, hotSpot(*button));
-        } else {
-            return QStringLiteral("%1.%2 cannot be clicked").arg(window, control);
-        }
-        settle();
-        return {};
+        return agreed(program_->click(window, control));
     }
 
     QString pick(const QString &window, const QString &control, const QString &entry) override
     {
         if (QString why = refusal(window, control); !why.isEmpty())
             return why;
-        auto *combo = qobject_cast<QComboBox *>(frontend_->widget(window, control));
-        if (combo == nullptr)
-            return QStringLiteral("%1.%2 is no list").arg(window, control);
-        const int index = combo->findText(entry, Qt::MatchExactly);
-        if (index < 0) {
-            disagreement_ = QStringLiteral("%1.%2 offers no entry \"%3\"").arg(window, control, entry);
-            return disagreement_;
-        }
-        // Open the list, move to the entry and take it with Return, as a user would.
-        combo->showPopup();
-        QAbstractItemView *list = combo->view();
-        list->setCurrentIndex(combo->model()->index(index, combo->modelColumn()));
         closingList = true;
-        QTest::keyClick(list, Qt::Key_Return);
+        const QString why = program_->pick(window, control, entry);
         closingList = false;
-        settle();
-        return {};
+        return agreed(why);
     }
 
     QString type(const QString &window, const QString &control, const QString &text) override
     {
         if (QString why = refusal(window, control); !why.isEmpty())
             return why;
-        auto *field = qobject_cast<QLineEdit *>(frontend_->widget(window, control));
-        if (field == nullptr || field->isReadOnly())
-            return QStringLiteral("%1.%2 cannot be typed into").arg(window, control);
-        gui::typeText(*field, text);
-        settle();
-        return {};
+        return agreed(program_->type(window, control, text));
     }
 
     QString close(const QString &window) override
     {
         disagreement_.clear();
-        const QString held = app_->hasEnded() || app_->find(window) == nullptr || !app_->find(window)->isShown()
-                                 ? QStringLiteral("not shown")
-                                 : QString();
-        const QString shown = frontend_->isOnScreen(window) ? QString() : QStringLiteral("not on screen");
-        if (QString why = compareReach(window, {}, shown, held); !why.isEmpty())
+        const Application &app = program_->app();
+        const QString held =
+            app.hasEnded() || app.find(window) == nullptr || !app.find(window)->isShown() ? "not shown" : QString();
+        if (QString why = compareReach(window, {}, program_->whyNotClosable(window), held); !why.isEmpty())
             return why;
-        QWidget *shell = frontend_->windowWidget(window);
-        if (shell->isWindow())
-            shell->close();
-        else
-            frontend_->mainWindow().close();
-        settle();
-        return {};
+        return agreed(program_->close(window));
     }
 
-    void answerSave(const std::optional<QString> &path) override { saveAnswer_ = path; }
+    void answerSave(const std::optional<QString> &path) override
+    {
+        saveAnswer_ = path;
+        if (program_ != nullptr)
+            program_->dialogs().answerSave(path);
+    }
 
     QString mirrorMismatch() const override
     {
         if (!disagreement_.isEmpty())
             return disagreement_;
-        if (!modalWatch_.unanswered().isEmpty())
-            return "a modal window nobody answers opened: " + modalWatch_.unanswered();
+        if (!program_->dialogs().unanswered().isEmpty())
+            return "a modal window nobody answers opened: " + program_->dialogs().unanswered();
         if (!warnings_.isEmpty())
             return "the front end warned: " + warnings_.join(" / ");
-        return walk::mirrorMismatch(*app_, *frontend_);
+        return walk::mirrorMismatch(program_->app(), program_->frontend());
     }
 
 private:
-    // The application goes first: the front end mirrors it to the end.
     void shutDown()
     {
-        app_.reset();
-        frontend_.reset();
-        settle();
+        program_.reset();
+        gui::settle();
         warnings_.clear();
         disagreement_.clear();
-        modalWatch_.clear();
     }
 
     // Why the user could not reach the control now. Where the widgets and the program
@@ -197,7 +129,8 @@ private:
     QString refusal(const QString &window, const QString &control)
     {
         disagreement_.clear();
-        return compareReach(window, control, widgetOutOfReach(window, control), app_->whyUnreachable(window, control));
+        return compareReach(window, control, program_->whyOutOfReach(window, control),
+                            program_->app().whyUnreachable(window, control));
     }
 
     QString compareReach(const QString &window, const QString &control, const QString &shown, const QString &held)
@@ -210,34 +143,18 @@ private:
         return shown.isEmpty() ? held : shown;
     }
 
-    // On screen and enabled, with everything around it: the window, frames, the menu.
-    QString widgetOutOfReach(const QString &window, const QString &control) const
+    // Both said the control was within reach: a gesture the widgets still refuse (no such
+    // entry in the list, a field that takes no keys) is a disagreement.
+    QString agreed(const QString &why)
     {
-        if (!frontend_->isOnScreen(window))
-            return QStringLiteral("window %1 is not on screen").arg(window);
-        if (const QAction *action = frontend_->action(window, control)) {
-            // An entry is reached through the title of its menu.
-            const auto *menu = qobject_cast<const QMenu *>(action->parent());
-            const QAction *title = menu != nullptr ? menu->menuAction() : action;
-            if (!action->isVisible() || !action->isEnabled() || !title->isVisible() || !title->isEnabled())
-                return QStringLiteral("%1.%2 is out of reach in its menu").arg(window, control);
-            return {};
-        }
-        const QWidget *widget = frontend_->widget(window, control);
-        if (widget == nullptr)
-            return QStringLiteral("%1.%2 has no widget").arg(window, control);
-        if (!widget->isVisible())
-            return QStringLiteral("%1.%2 is not on screen").arg(window, control);
-        if (!widget->isEnabled())
-            return QStringLiteral("%1.%2 is disabled").arg(window, control);
-        return {};
+        if (!why.isEmpty())
+            disagreement_ = why;
+        return why;
     }
 
-    std::unique_ptr<gui::Frontend> frontend_;
-    std::unique_ptr<Application> app_;
+    std::unique_ptr<gui::DrivenProgram> program_;
     std::optional<QString> saveAnswer_;
     QStringList warnings_;
-    ModalWatch modalWatch_;
     QString disagreement_;
 };
 

@@ -3,6 +3,7 @@
 #include "picturewidget.h"
 #include "walk.h"
 #include "widgetinput.h"
+#include "widgetreading.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,22 +18,11 @@ namespace korvalde::walk {
 
 namespace {
 
-QString word(bool value)
-{
-    return value ? QStringLiteral("true") : QStringLiteral("false");
-}
-
-QString stateWord(CheckState state)
-{
-    return stateName(state);
-}
-
-QString stateWord(Qt::CheckState state)
-{
-    return stateWord(state == Qt::Checked            ? CheckState::Checked
-                     : state == Qt::PartiallyChecked ? CheckState::Grayed
-                                                     : CheckState::Unchecked);
-}
+using gui::boolWord;
+using gui::isExplicitlyDisabled;
+using gui::isExplicitlyHidden;
+using gui::stateWord;
+using gui::widgetProperty;
 
 // Collects the first property in which the widgets and the core differ.
 class Comparison {
@@ -46,7 +36,7 @@ public:
     void expect(const QString &subject, const char *property, bool shown, bool held)
     {
         if (shown != held)
-            expect(subject, property, word(shown), word(held));
+            expect(subject, property, boolWord(shown), boolWord(held));
     }
     void fail(const QString &difference)
     {
@@ -59,17 +49,6 @@ public:
 private:
     QString difference_;
 };
-
-// The flags the program set on exactly this widget, whatever its parents do.
-bool isExplicitlyHidden(const QWidget &widget)
-{
-    return widget.testAttribute(Qt::WA_WState_ExplicitShowHide) && widget.testAttribute(Qt::WA_WState_Hidden);
-}
-
-bool isExplicitlyDisabled(const QWidget &widget)
-{
-    return widget.testAttribute(Qt::WA_ForceDisabled);
-}
 
 template <typename WidgetType>
 const WidgetType *widgetAs(const QWidget &widget, const QString &subject, Comparison &comparison)
@@ -87,7 +66,7 @@ void compareContent(const QWidget &widget, const Control &control, const QString
     case ControlKind::CheckBox:
         if (const auto *box = widgetAs<QCheckBox>(widget, subject, comparison)) {
             comparison.expect(subject, "text", box->text(), control.text());
-            comparison.expect(subject, "state", stateWord(box->checkState()), stateWord(control.state()));
+            comparison.expect(subject, "state", widgetProperty(*box, "state"), stateWord(control.state()));
         }
         break;
     case ControlKind::OptionButton:
@@ -114,10 +93,7 @@ void compareContent(const QWidget &widget, const Control &control, const QString
         break;
     case ControlKind::ComboBox:
         if (const auto *combo = widgetAs<QComboBox>(widget, subject, comparison)) {
-            QStringList items;
-            for (int i = 0; i < combo->count(); ++i)
-                items << combo->itemText(i);
-            comparison.expect(subject, "items", items.join('|'), control.items().join('|'));
+            comparison.expect(subject, "items", widgetProperty(*combo, "items"), control.items().join('|'));
             comparison.expect(subject, "text", gui::shownText(*combo), control.text());
         }
         break;
@@ -151,10 +127,7 @@ void compareControl(const gui::Frontend &frontend, const Control &control, bool 
         comparison.expect(subject, "text", action->text(), control.text());
         comparison.expect(subject, "enabled", action->isEnabled(), control.isEnabled());
         comparison.expect(subject, "visible", action->isVisible(), control.isVisible());
-        // An action without a tooltip of its own offers its text without the "&".
-        const QString toolTip =
-            action->toolTip() == QString(action->text()).remove('&') ? QString() : action->toolTip();
-        comparison.expect(subject, "tooltip", toolTip, control.toolTip());
+        comparison.expect(subject, "tooltip", gui::actionProperty(*action, "tooltip"), control.toolTip());
         return;
     }
     const QWidget *widget = frontend.widget(window, control.name());

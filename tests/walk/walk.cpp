@@ -8,6 +8,7 @@
 #include "sheet/frames.h"
 #include "sheet/numbertext.h"
 #include "wizard/navigation.h"
+#include "wizard/windows.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -31,9 +32,12 @@ bool isCanonicalNumber(const QString &text)
     return value && formatNumber(*value) == text;
 }
 
-// The forward button of each page that carries the FKE guard.
-const QHash<QString, QString> kGuardedForward = {
-    {"Form2", "Weiter1"}, {"Form3", "Command2"}, {"Form4", "Command2"}, {"Form12", "Command2"}};
+// The forward button of a page that carries the FKE guard (every page after the start
+// page that has one), or empty.
+QString guardedForward(const QString &page)
+{
+    return page == windows::startPage ? QString() : windowRow(page).forwardButton;
+}
 
 // An option box whose tooltip reads as no list of costs, if any; each text is read once.
 std::optional<QString> unreadableToolTip(const Window &page)
@@ -103,7 +107,6 @@ int Walk::shownPageIndex() const
 
 std::vector<std::pair<Action, int>> Walk::possibleActions() const
 {
-    static const QSet<QString> forward = {"Command1", "Weiter1", "Command2", "ok"};
     static const QSet<QString> back = {"Zurück1", "Command3", "Zurück", "cancel"};
     std::vector<std::pair<Action, int>> actions;
     for (const Window *window : app_->loadedWindows()) {
@@ -129,7 +132,7 @@ std::vector<std::pair<Action, int>> Walk::possibleActions() const
                     actions.push_back({{Action::Kind::SaveCancel, window->name(), control->name(), {}}, 2});
                 } else if (window->name() == "Form5" && control->name() == "Command1") {
                     actions.push_back({click, 2}); // a new weapon
-                } else if (forward.contains(control->name())) {
+                } else if (control->name() == windowRow(window->name()).forwardButton || control->name() == "ok") {
                     actions.push_back({click, 60});
                 } else if (back.contains(control->name())) {
                     actions.push_back({click, 10});
@@ -299,7 +302,7 @@ std::optional<QString> Walk::checkRules(const Action &action, int pageBefore)
                 return QStringLiteral("%1.cap reads %2").arg(page.name(), quoted(page["cap"].text()));
         }
         // The way on is closed exactly while FKE is below 0.
-        if (const QString forward = kGuardedForward.value(page.name()); !forward.isEmpty()) {
+        if (const QString forward = guardedForward(page.name()); !forward.isEmpty()) {
             if (page[forward].isEnabled() != (*parseNumber(page["fke"].text()) >= 0))
                 return QStringLiteral("%1.%2 is %3 with FKE %4")
                     .arg(page.name(), forward, page[forward].isEnabled() ? "enabled" : "disabled", page["fke"].text());

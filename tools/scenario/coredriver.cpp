@@ -5,16 +5,6 @@
 
 namespace korvalde::scenario {
 
-QString stateWord(CheckState state)
-{
-    return stateName(state);
-}
-
-QString boolWord(bool value)
-{
-    return value ? QStringLiteral("true") : QStringLiteral("false");
-}
-
 namespace {
 
 // Closes every message box at once with OK and answers the save dialog as told. A name

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/control.h"
+#include "widgetreading.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,7 +52,7 @@ std::unique_ptr<Driver> makeCoreDriver();
 std::unique_ptr<Driver> makeGuiDriver();
 
 // Scenario names for a control's state and for truth values.
-QString stateWord(CheckState state);
-QString boolWord(bool value);
+using gui::boolWord;
+using gui::stateWord;
 
 } // namespace korvalde::scenario

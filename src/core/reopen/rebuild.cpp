@@ -6,6 +6,7 @@
 #include "pages/page5/layout.h"
 #include "reopen/replay.h"
 #include "reopen/sheettemplate.h"
+#include "sheet/fields.h"
 #include "sheet/firemodes.h"
 #include "sheet/numbertext.h"
 
@@ -21,7 +22,7 @@ namespace korvalde::reopen {
 namespace {
 
 // The fields through which the choices the list leaves open show on the sheet.
-const std::array<QString, 4> kNumberFields = {"dp", "fke", "gew", "trn"};
+const std::array<QString, 4> kNumberFields = {field::dp, field::fke, field::weight, field::concealment};
 using Numbers = std::array<double, 4>;
 // The texts of the sheet's fields, by field; nothing where the line does not fit.
 using Fields = QHash<QString, std::optional<QString>>;
@@ -73,7 +74,7 @@ public:
         targetNumbers_ = numbersOf(target);
         wish_.frame = findFrame(sheet_.field(target, "typus").value_or(QString()));
         wish_.name = sheet_.field(target, "waffenname").value_or(QString());
-        wish_.capacity = sheet_.field(target, "cap").value_or(QString());
+        wish_.capacity = sheet_.field(target, field::capacity).value_or(QString());
         wish_.entries = readModificationList(writtenList(sheet_.field(target, "Text1").value_or(QString())));
     }
 
@@ -105,7 +106,7 @@ private:
         const Try base = attempt(wish_, first).tried;
         if (result_.found)
             return;
-        if (lastAgreeing_ == sheet_.lineOf("hlt2")) {
+        if (lastAgreeing_ == sheet_.lineOf(field::topMount)) {
             first.underbarrelFirst = true;
             if (attempt(wish_, first).found)
                 return;
@@ -135,7 +136,7 @@ private:
             if (attempt(wish_, choices).found)
                 return;
             // Which accessory of page 5 sits on which mount shows only on the mount line.
-            if (lastAgreeing_ == sheet_.lineOf("hlt2")) {
+            if (lastAgreeing_ == sheet_.lineOf(field::topMount)) {
                 choices.underbarrelFirst = true;
                 if (attempt(wish_, choices).found)
                     return;
@@ -348,7 +349,7 @@ private:
                field == QLatin1String("preis");
     }
 
-    inline static const QStringList kMounts = {"hlt2", "hlt3"};
+    inline static const QStringList kMounts = {field::topMount, field::underbarrelMount};
 
     const Application &original_;
     QStringList target_;

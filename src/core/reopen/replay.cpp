@@ -53,14 +53,7 @@ public:
     {
         return act({UserAction::Kind::Click, window, control, {}});
     }
-    // The forward button of a page from 2 to 5.
-    void goForward(const QString &page)
-    {
-        if (const auto *wizardPage = dynamic_cast<const WizardPage *>(app_->find(page)))
-            click(page, wizardPage->layout().forwardButton);
-        else
-            ++result_.refusedActions;
-    }
+    void goForward(const QString &page) { click(page, windowRow(page).forwardButton); }
     void setChecked(const QString &window, const QString &control, bool checked)
     {
         if (isChecked(window, control) != checked)
@@ -298,7 +291,7 @@ Replay replay(const Application &original, const Wish &wish, const Choices &choi
     ScratchRun run(original);
     const FrameEntry &frame = wish.frame ? *wish.frame : frameCatalogue().front();
     run.click(windows::startPage, QStringLiteral("Option%1").arg(frame.number));
-    run.click(windows::startPage, kStartForwardButton);
+    run.goForward(windows::startPage);
     setUpPage2(run, wish, choices);
     run.goForward(windows::page2);
     setUpPage3(run, wish, choices);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/fields.h"
+
 namespace korvalde {
 
 // A mount of the weapon. Its sheet field names it while it is free and is emptied when an
@@ -12,8 +14,8 @@ struct Mount {
     const char *box;      // the dialogs' box for this mount; none for the barrel mount
 };
 
-inline constexpr Mount kBarrelMount = {"hlt", "Lauf", "", ""};
-inline constexpr Mount kTopMount = {"hlt2", "Aufmontiert", "Check1", "aufmontiert"};
-inline constexpr Mount kUnderbarrelMount = {"hlt3", "Unterlauf", "Check2", "unterlauf"};
+inline constexpr Mount kBarrelMount = {field::barrelMount, "Lauf", "", ""};
+inline constexpr Mount kTopMount = {field::topMount, "Aufmontiert", "Check1", "aufmontiert"};
+inline constexpr Mount kUnderbarrelMount = {field::underbarrelMount, "Unterlauf", "Check2", "unterlauf"};
 
 } // namespace korvalde

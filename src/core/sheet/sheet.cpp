@@ -1,6 +1,7 @@
 #include "sheet/sheet.h"
 
 #include "model/application.h"
+#include "sheet/fields.h"
 #include "sheet/mounts.h"
 #include "sheet/numbertext.h"
 
@@ -22,27 +23,24 @@ struct PanelRow {
     std::vector<PanelField> fields;
 };
 
-const QString kFrameField = QStringLiteral("typ"); // hidden below the panel
-const QString kDamageField = QStringLiteral("snw");
-
 const std::vector<PanelRow> &panelRows()
 {
     static const std::vector<PanelRow> rows = {
-        {"DP:", "lblDp", {{"dp", "0"}}},
-        {"FKE: ", "lblFke", {{"fke", "0"}}},
-        {"Powerniveau:", "lblPwn", {{"pwn", "0"}}},
-        {"Schadensniveau: ", "lblSnw", {{kDamageField, ""}}},
-        {"Feuermodi:", "lblPwr", {{"pwr", "XX"}}},
-        {"Tarnstufe:", "lblTrn", {{"trn", "XX"}, {"trnkera", ""}}},
-        {"Gewicht: ", "lblGew", {{"gew", "XXXX"}}},
-        {"Munitionskapazität:", "lblCap", {{"cap", "XXXXX"}}},
-        {"Lademechanismus:", "lblLmm", {{"lmm", "XXXXXX"}, {"Gurt", "/ -"}}},
+        {"DP:", "lblDp", {{field::dp, "0"}}},
+        {"FKE: ", "lblFke", {{field::fke, "0"}}},
+        {"Powerniveau:", "lblPwn", {{field::powerLevel, "0"}}},
+        {"Schadensniveau: ", "lblSnw", {{field::damageLevel, ""}}},
+        {"Feuermodi:", "lblPwr", {{field::fireModes, "XX"}}},
+        {"Tarnstufe:", "lblTrn", {{field::concealment, "XX"}, {field::ceramicConcealment, ""}}},
+        {"Gewicht: ", "lblGew", {{field::weight, "XXXX"}}},
+        {"Munitionskapazität:", "lblCap", {{field::capacity, "XXXXX"}}},
+        {"Lademechanismus:", "lblLmm", {{field::loading, "XXXXXX"}, {field::belt, "/ -"}}},
         {"Verfügbare Halterungen:",
          "lblHlt",
          {{kBarrelMount.field, kBarrelMount.freeText},
           {kTopMount.field, kTopMount.freeText},
           {kUnderbarrelMount.field, kUnderbarrelMount.freeText}}},
-        {"Rückstoßkompensation:", "lblKpd", {{"kpd", "0"}}},
+        {"Rückstoßkompensation:", "lblKpd", {{field::recoilCompensation, "0"}}},
     };
     return rows;
 }
@@ -52,8 +50,22 @@ const std::vector<PanelRow> &panelRows()
 const QStringList &handOffFields()
 {
     static const QStringList names = {
-        "Gurt",    "typ", "fke", "dp",  "pwn", "snw", "pwr",  "trn",
-        "trnkera", "gew", "cap", "lmm", "hlt", "kpd", "hlt2", "hlt3",
+        field::belt,
+        field::frame,
+        field::fke,
+        field::dp,
+        field::powerLevel,
+        field::damageLevel,
+        field::fireModes,
+        field::concealment,
+        field::ceramicConcealment,
+        field::weight,
+        field::capacity,
+        field::loading,
+        field::barrelMount,
+        field::recoilCompensation,
+        field::topMount,
+        field::underbarrelMount,
     };
     return names;
 }
@@ -62,7 +74,7 @@ const QStringList &handOffFieldsWithoutType()
 {
     static const QStringList names = [] {
         QStringList fields = handOffFields();
-        fields.removeOne(kFrameField);
+        fields.removeOne(field::frame);
         return fields;
     }();
     return names;
@@ -73,11 +85,11 @@ void addStatPanel(Window &page, const QString &parent, const QString &snwPlaceho
     for (const PanelRow &row : panelRows()) {
         page.add(row.labelName, ControlKind::Label, row.label, {parent, false});
         for (const PanelField &field : row.fields) {
-            const QString &placeholder = field.name == kDamageField ? snwPlaceholder : field.placeholder;
+            const QString &placeholder = field.name == field::damageLevel ? snwPlaceholder : field.placeholder;
             page.add(field.name, ControlKind::TextField, placeholder, {parent, true});
         }
     }
-    page.add(kFrameField, ControlKind::TextField, QString(), {parent, false}).setVisible(false);
+    page.add(field::frame, ControlKind::TextField, QString(), {parent, false}).setVisible(false);
 }
 
 std::optional<double> number(const Window &page, const QString &field)
@@ -101,13 +113,13 @@ void copy(const Window &from, Window &to, const QStringList &fields)
 
 void installFkeGuard(Window &page, const QString &forwardButton)
 {
-    page["fke"].onChange([&page, forwardButton] {
-        const std::optional<double> before = number(page, "fke");
+    page[field::fke].onChange([&page, forwardButton] {
+        const std::optional<double> before = number(page, field::fke);
         if (before && *before < 0) {
             page[forwardButton].setEnabled(false);
             page.app().showMessage({kFkeMessage, kAppTitle, MessageIcon::None, {}});
         }
-        const std::optional<double> after = number(page, "fke");
+        const std::optional<double> after = number(page, field::fke);
         if (after && *after >= 0)
             page[forwardButton].setEnabled(true);
     });

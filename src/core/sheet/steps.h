@@ -12,7 +12,7 @@
 namespace korvalde {
 
 // One effect of an option, as the option tables list them. A target names a control of
-// the option's own page ("fke", "bullpup") or of another window (see `on` below); touching
+// the option's own page (`fke`, `bullpup`) or of another window (see `on` below); touching
 // another window creates it if it is not loaded.
 struct Step {
     enum class Kind { Add, SetText, CopyText, Enable, Disable, Show, Hide, Check, Uncheck, Run };

@@ -1,12 +1,13 @@
 #include "wizard/chosenframe.h"
 
+#include "sheet/fields.h"
 #include "wizard/windows.h"
 
 namespace korvalde {
 
 const FrameEntry *chosenFrame(Application &app)
 {
-    return findFrame(app.window(windows::startPage)["typ"].text());
+    return findFrame(app.window(windows::startPage)[field::frame].text());
 }
 
 } // namespace korvalde

@@ -29,8 +29,9 @@ inline const QString sightDialog = QStringLiteral("Form11");
 struct WindowRow {
     QString name;
     WindowKind kind;
-    QString previous; // the back step's page, or empty
-    QString next;     // the forward step's page, or empty
+    QString previous;      // the back step's page, or empty
+    QString next;          // the forward step's page, or empty
+    QString forwardButton; // the page's button that takes the forward step, or empty
 };
 
 // Every window in wizard order: the pages from the start page to the completion page,

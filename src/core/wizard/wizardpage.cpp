@@ -25,10 +25,10 @@ std::unique_ptr<Window> newWizardPage(Application &app, const WizardPageLayout &
 void addWizardButtons(Window &page, const WizardPageLayout &layout)
 {
     page.add(layout.backButton, ControlKind::Button, "&Zurück");
-    page.add(layout.forwardButton, ControlKind::Button, "&Weiter", {{}, true});
-    sheet::installFkeGuard(page, layout.forwardButton);
     const WindowRow &row = windowRow(layout.name);
-    page[layout.forwardButton].onClick([&page, &layout, &row] {
+    page.add(row.forwardButton, ControlKind::Button, "&Weiter", {{}, true});
+    sheet::installFkeGuard(page, row.forwardButton);
+    page[row.forwardButton].onClick([&page, &layout, &row] {
         stepForward(page, row.next, layout.handsOnType ? sheet::handOffFields() : sheet::handOffFieldsWithoutType(),
                     layout.handOver);
     });

@@ -23,7 +23,6 @@ struct WizardPageLayout {
     QString optionsCaption;
     QString snwPlaceholder;
     QString backButton;
-    QString forwardButton;
     bool handsOnType; // pages 4 and 5 hand on everything but `typ`
     // What the page adds to the modifications list, in list order.
     const ModificationEntries &(*entries)();

@@ -1,7 +1,10 @@
 #include "dialoganswers.h"
 
+#include "widgetinput.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -13,17 +16,24 @@ namespace korvalde::gui {
 
 namespace {
 
-// Presses the modal box in front: Yes where it asks, OK where it tells.
-void confirmModalBox()
+// Presses Yes where the box asks, OK where it tells.
+void confirm(QMessageBox &box)
 {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (box == nullptr)
-        return;
-    QAbstractButton *button = box->button(QMessageBox::Yes);
+    QAbstractButton *button = box.button(QMessageBox::Yes);
     if (button == nullptr)
-        button = box->button(QMessageBox::Ok);
+        button = box.button(QMessageBox::Ok);
     if (button != nullptr)
         button->click();
+    else
+        box.reject();
+}
+
+// A box a file or print dialog opens about its own answer (replace the file? no such
+// file), not a message of the program.
+bool isQuestionOfADialog(const QMessageBox &box)
+{
+    const QWidget *owner = box.parentWidget();
+    return qobject_cast<const QFileDialog *>(owner) != nullptr || qobject_cast<const QPrintDialog *>(owner) != nullptr;
 }
 
 void pressAcceptButton(QDialog &dialog)
@@ -64,59 +74,103 @@ bool isAnsweredFile(const QFileDialog &dialog, const QString &chosen, const QStr
 
 } // namespace
 
-void runAndConfirm(QMessageBox &box)
+DialogAnswers::DialogAnswers()
 {
-    QTimer::singleShot(0, &box, confirmModalBox);
-    box.exec();
+    // Only Qt's own dialogs have widgets to answer through; a desktop's dialogs have none.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool runAndCancel(QDialog &dialog)
+DialogAnswers::~DialogAnswers()
 {
-    QTimer::singleShot(0, &dialog, &QDialog::reject);
-    return dialog.exec() == QDialog::Accepted;
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
-std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName, bool *refused)
+void DialogAnswers::answerSave(const std::optional<QString> &file)
 {
-    // Only Qt's own dialog has widgets to answer through; a desktop's dialog has none.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (refused != nullptr)
-        *refused = false;
-    QTimer::singleShot(0, &dialog, [&dialog, fileName, refused] {
-        if (!fileName) {
-            dialog.reject();
-            return;
+    saveAnswer_ = file;
+    refused_ = false;
+}
+
+void DialogAnswers::answerOpen(const std::optional<QString> &file)
+{
+    openAnswer_ = file;
+    refused_ = false;
+}
+
+// A modal dialog is shown just before its event loop runs; the answer waits for that loop.
+bool DialogAnswers::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Show || !watched->isWidgetType())
+        return false;
+    auto *window = static_cast<QWidget *>(watched);
+    if (!window->isWindow() || !window->isModal())
+        return false;
+    if (auto *box = qobject_cast<QMessageBox *>(window)) {
+        if (!isQuestionOfADialog(*box)) {
+            messages_ << box->text();
+            if (lookAtMessage_)
+                lookAtMessage_(*box);
         }
-        // An empty answer is a name field the user emptied: it must never save under the
-        // name the dialog suggested.
-        auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        clearPickedFiles(dialog);
-        if (fileName->isEmpty() && nameField != nullptr)
-            nameField->clear();
-        else
-            dialog.selectFile(*fileName);
-        // The overwrite question opens modally inside the accept; answer it once it is up.
-        QTimer::singleShot(0, &dialog, confirmModalBox);
-        pressAcceptButton(dialog);
-        // Still open: the dialog did not take the name (its button stayed disabled, or it
-        // opened the folder named). A user would give up here.
-        if (dialog.isVisible()) {
-            if (refused != nullptr)
-                *refused = true;
-            dialog.reject();
-        }
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+        QTimer::singleShot(0, box, [box] { confirm(*box); });
+    } else if (auto *files = qobject_cast<QFileDialog *>(window)) {
+        if (lookAtFileDialog_)
+            lookAtFileDialog_(*files);
+        const std::optional<QString> answer =
+            files->acceptMode() == QFileDialog::AcceptSave ? saveAnswer_ : openAnswer_;
+        QTimer::singleShot(0, files, [this, files, answer] { answerFileDialog(*files, answer); });
+    } else if (auto *print = qobject_cast<QPrintDialog *>(window)) {
+        if (lookAtPrintDialog_)
+            lookAtPrintDialog_(*print);
+        QTimer::singleShot(0, print, [this, print] { answerPrintDialog(*print, printAnswer_); });
+    } else {
+        if (unanswered_.isEmpty())
+            unanswered_ = window->windowTitle().isEmpty() ? QStringLiteral("(untitled)") : window->windowTitle();
+        QTimer::singleShot(0, window, [window] { window->close(); });
+    }
+    return false;
+}
+
+void DialogAnswers::answerFileDialog(QFileDialog &dialog, const std::optional<QString> &file)
+{
+    if (!file) {
+        dialog.reject();
+        return;
+    }
+    // An empty answer is a name field the user emptied: it must never save under the name
+    // the dialog suggested.
+    clearPickedFiles(dialog);
+    auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (file->isEmpty() && nameField != nullptr)
+        nameField->clear();
+    else
+        dialog.selectFile(*file);
     // Whatever filled the dialog in between (its folder listing, its completion), nothing
     // but the file named is ever saved or opened.
-    const QString chosen = dialog.selectedFiles().constFirst();
-    if (!fileName || !isAnsweredFile(dialog, chosen, *fileName)) {
-        if (refused != nullptr)
-            *refused = true;
-        return std::nullopt;
+    if (isAnsweredFile(dialog, dialog.selectedFiles().value(0), *file))
+        pressAcceptButton(dialog);
+    // Still open: the dialog did not take the name (its button stayed disabled, or it
+    // opened the folder named). A user would give up here.
+    if (dialog.isVisible()) {
+        refused_ = true;
+        dialog.reject();
     }
-    return chosen;
+}
+
+void DialogAnswers::answerPrintDialog(QPrintDialog &dialog, const std::optional<QString> &file)
+{
+    auto *fileField = dialog.findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (file && fileField != nullptr && !fileField->isEnabled()) {
+        // A printer is chosen: printing to a file is the list's last entry.
+        if (auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers")))
+            printers->setCurrentIndex(printers->count() - 1);
+    }
+    if (file && fileField != nullptr && fileField->isEnabled()) {
+        typeText(*fileField, *file);
+        pressAcceptButton(dialog);
+    }
+    if (dialog.isVisible())
+        dialog.reject();
 }
 
 } // namespace korvalde::gui

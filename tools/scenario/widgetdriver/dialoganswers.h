@@ -2,28 +2,67 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QObject>
+#include <QPrintDialog>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace korvalde::gui {
 
-// Answers to the program's modal dialogs given through the real dialogs, as a user at the
-// keyboard would give them; for test drivers, which cannot sit in front of the screen.
+// Answers the modal dialogs the program opens, through the real dialogs and as a user at
+// the keyboard would, while it lives; for test drivers, which cannot sit in front of the
+// screen. Each dialog is answered as soon as its own event loop runs: a message box with
+// OK, the save and open dialogs with the file named (or cancelled), the print dialog with
+// a file to print to (or cancelled). A dialog's own question (replace the file?) is
+// answered Yes. Any other modal window is noted and closed, as nobody could answer it.
+class DialogAnswers : public QObject {
+public:
+    DialogAnswers();
+    ~DialogAnswers() override;
+    DialogAnswers(const DialogAnswers &) = delete;
+    DialogAnswers &operator=(const DialogAnswers &) = delete;
 
-// Runs the box modally and closes it with its OK button as soon as it is open.
-void runAndConfirm(QMessageBox &box);
+    // The answers the next dialogs get; nothing cancels. Until set, every dialog is
+    // cancelled. A name the dialog does not take (it stays open on it: an empty name, a
+    // folder) cancels it too, and so does a dialog that would choose another file.
+    void answerSave(const std::optional<QString> &file);
+    void answerOpen(const std::optional<QString> &file);
+    // Prints to this file, typed into the dialog's file field.
+    void answerPrint(const std::optional<QString> &file) { printAnswer_ = file; }
 
-// Runs the dialog modally and cancels it as soon as it is open; returns false (nothing
-// accepted), as a print runner does.
-bool runAndCancel(QDialog &dialog);
+    // Called as a dialog opens, before it is answered: a test looks at what the user sees
+    // then, or sets the answer.
+    void onMessage(std::function<void(QMessageBox &)> look) { lookAtMessage_ = std::move(look); }
+    void onFileDialog(std::function<void(QFileDialog &)> look) { lookAtFileDialog_ = std::move(look); }
+    void onPrintDialog(std::function<void(QPrintDialog &)> look) { lookAtPrintDialog_ = std::move(look); }
 
-// Runs the save dialog modally and types `fileName` into it and confirms, answering Yes
-// when the dialog asks before overwriting; without a name it cancels. A dialog that does
-// not take the name (it stays open: an empty name, a folder, a name too long) is then
-// cancelled, and `refused` set when given. Returns the file the dialog chose, and only
-// when it is the file named; a dialog that chose another counts as refusing the name.
-std::optional<QString> runAndAnswer(QFileDialog &dialog, const std::optional<QString> &fileName,
-                                    bool *refused = nullptr);
+    // The texts of the program's message boxes shown so far, oldest first.
+    QStringList &messages() { return messages_; }
+    // Did a file dialog refuse its answer, and was cancelled, since the answer was set?
+    bool refusedLastAnswer() const { return refused_; }
+    // The title of the first modal window nobody answers, since the last clear.
+    const QString &unanswered() const { return unanswered_; }
+    void clearUnanswered() { unanswered_.clear(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void answerFileDialog(QFileDialog &dialog, const std::optional<QString> &file);
+    void answerPrintDialog(QPrintDialog &dialog, const std::optional<QString> &file);
+
+    std::optional<QString> saveAnswer_;
+    std::optional<QString> openAnswer_;
+    std::optional<QString> printAnswer_;
+    std::function<void(QMessageBox &)> lookAtMessage_;
+    std::function<void(QFileDialog &)> lookAtFileDialog_;
+    std::function<void(QPrintDialog &)> lookAtPrintDialog_;
+    QStringList messages_;
+    bool refused_ = false;
+    QString unanswered_;
+};
 
 } // namespace korvalde::gui

@@ -3,6 +3,7 @@
 #include "pages/completion/layout.h"
 #include "pages/completion/savesheet.h"
 #include "pages/completion/weaponcard.h"
+#include "sheet/fields.h"
 #include "sheet/frames.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
@@ -48,7 +49,7 @@ std::unique_ptr<Window> createCompletionPage(Application &app)
     // The price is always five times the DP total, a total of 0 included: a sheet whose
     // DP total arrives as "0" finds the field already holding it, so the load prices too.
     auto updatePrice = [&page] {
-        if (const std::optional<double> dp = sheet::number(page, "dp"))
+        if (const std::optional<double> dp = sheet::number(page, field::dp))
             page["preis"].setText(formatNumber(*dp * 5));
     };
     page.onLoad([&page, &app, updatePrice] {
@@ -58,7 +59,7 @@ std::unique_ptr<Window> createCompletionPage(Application &app)
         }
         updatePrice();
     });
-    page["dp"].onChange(updatePrice);
+    page[field::dp].onChange(updatePrice);
     page["waffenname"].onChange([&page] { keepNameOnOneLine(page["waffenname"]); });
     // Like the page's own file dialog, the page remembers the file it saved to last.
     page["cmdSave"].onClick(

@@ -1,5 +1,6 @@
 #include "pages/completion/layout.h"
 
+#include "sheet/fields.h"
 #include "sheet/mounts.h"
 
 namespace korvalde::completion {
@@ -40,15 +41,18 @@ void layOut(Window &page)
     addColumn(page, "fraName", {"Label1", {label, "Name"}},
               {{{"waffenname", {ControlKind::EditField, ""}}}, {{"Label10", {label, "(Namen eingeben)"}}}});
     addColumn(page, "fraTyp", {"Label2", {label, "Typ"}}, {{{"typus", {field, ""}}}});
-    addColumn(page, "fraTarnstufe", {"Label3", {label, "Tarnstufe"}},
-              {{{"trn", {field, "XX"}}, {"Label8", {label, "/"}}, {"trnkera", {field, ""}}}});
-    addColumn(page, "fraFeuermodi", {"Label4", {label, "Feuermodi"}}, {{{"pwr", {field, "XX"}}}});
+    addColumn(
+        page, "fraTarnstufe", {"Label3", {label, "Tarnstufe"}},
+        {{{field::concealment, {field, "XX"}}, {"Label8", {label, "/"}}, {field::ceramicConcealment, {field, ""}}}});
+    addColumn(page, "fraFeuermodi", {"Label4", {label, "Feuermodi"}}, {{{field::fireModes, {field, "XX"}}}});
     // Power level and damage code side by side read as one, e.g. 9M.
-    addColumn(page, "fraSchaden", {"Label5", {label, "Schaden"}}, {{{"pwn", {field, "10"}}, {"snw", {field, "M"}}}});
+    addColumn(page, "fraSchaden", {"Label5", {label, "Schaden"}},
+              {{{field::powerLevel, {field, "10"}}, {field::damageLevel, {field, "M"}}}});
     addColumn(page, "fraGewicht", {"Label6", {label, "Gewicht "}},
-              {{{"gew", {field, "2,75"}}, {"Label9", {label, "kg"}}}});
-    addColumn(page, "fraMunition", {"Label7", {label, "Munition"}},
-              {{{"cap", {field, "XXXXX"}}, {"lmm", {field, "Streifen"}}, {"Gurt", {field, "/ -"}}}});
+              {{{field::weight, {field, "2,75"}}, {"Label9", {label, "kg"}}}});
+    addColumn(
+        page, "fraMunition", {"Label7", {label, "Munition"}},
+        {{{field::capacity, {field, "XXXXX"}}, {field::loading, {field, "Streifen"}}, {field::belt, {field, "/ -"}}}});
     // The figures below the summary line up among themselves, not with its columns.
     page.add(kFigures, ControlKind::Frame, "", {kFrame});
     addRow(page, kFigures,
@@ -56,9 +60,9 @@ void layOut(Window &page)
             {kBarrelMount.field, {field, kBarrelMount.freeText}},
             {kTopMount.field, {field, kTopMount.freeText}},
             {kUnderbarrelMount.field, {field, kUnderbarrelMount.freeText}}});
-    addRow(page, kFigures, {{"Label12", {label, "Rückstoßkompensation:"}}, {"kpd", {field, "0"}}});
-    addRow(page, kFigures, {{"Label13", {label, "FKE: "}}, {"fke", {field, "0"}}});
-    addRow(page, kFigures, {{"Label14", {label, "DP:"}}, {"dp", {field, "0"}}});
+    addRow(page, kFigures, {{"Label12", {label, "Rückstoßkompensation:"}}, {field::recoilCompensation, {field, "0"}}});
+    addRow(page, kFigures, {{"Label13", {label, "FKE: "}}, {field::fke, {field, "0"}}});
+    addRow(page, kFigures, {{"Label14", {label, "DP:"}}, {field::dp, {field, "0"}}});
     addRow(page, kFigures,
            {{"Label15", {label, "Endgültiger Preis:"}}, {"preis", {field, "00000"}}, {"Label16", {label, "Kordo"}}});
     addRow(page, kFrame, {{"Label17", {label, "Modifikationen:"}}});

@@ -1,6 +1,7 @@
 #include "pages/page2/capacity.h"
 
 #include "pages/page2/options.h"
+#include "sheet/fields.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
 #include "sheet/steps.h"
@@ -22,8 +23,9 @@ Steps capacityDeltas(const Window &page)
     if (!picked || !base)
         return {};
     const auto extra = static_cast<long long>(std::nearbyint(*picked - *base));
-    return {steps::add("dp", 2 * *picked - 2 * *base), steps::add("fke", -static_cast<double>(extra / 2) * 0.25),
-            steps::add("trn", -static_cast<double>(extra / 4))};
+    return {steps::add(field::dp, 2 * *picked - 2 * *base),
+            steps::add(field::fke, -static_cast<double>(extra / 2) * 0.25),
+            steps::add(field::concealment, -static_cast<double>(extra / 4))};
 }
 
 void pickCapacity(Window &page)
@@ -69,7 +71,7 @@ QString capacityNow(const Window &page)
 
 void writeCapacity(Window &page)
 {
-    page["cap"].setText(capacityNow(page));
+    page[field::capacity].setText(capacityNow(page));
 }
 
 void attachAmmunitionCapacity(Window &page)

@@ -19,7 +19,6 @@ const WizardPageLayout kLayout = {
     .optionsCaption = "Wahl der Komponenten",
     .snwPlaceholder = "",
     .backButton = "Zurück1",
-    .forwardButton = "Weiter1",
     .handsOnType = true,
     .entries = page2::modificationEntries,
 };

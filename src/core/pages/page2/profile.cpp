@@ -2,6 +2,7 @@
 
 #include "model/application.h"
 #include "pages/page2/layout.h"
+#include "sheet/fields.h"
 #include "sheet/frameprofile.h"
 #include "wizard/windows.h"
 
@@ -12,20 +13,22 @@ void applyFrameProfile(Window &page, const QString &optionsFrame)
     Application &app = page.app();
     // Page 2's own `typ` is still empty here: the start page copies it after the load.
     const Window &start = app.window(windows::startPage);
-    const FrameProfile *profile = frameProfile(start["typ"].text());
+    const FrameProfile *profile = frameProfile(start[field::frame].text());
     if (profile == nullptr)
         return;
     page[optionsFrame].setText(profile->frame);
     page["muniorg"].setText(profile->capacity);
     if (profile->takesStartFke)
-        page["fke"].setText(start["fke"].text());
+        page[field::fke].setText(start[field::fke].text());
     const std::pair<QString, QString> fields[] = {
-        {"pwn", profile->pwn},   {"snw", profile->snw},      {"pwr", profile->pwr}, {"trn", profile->trn},
-        {"gew", profile->gew},   {"cap", profile->capacity}, {"lmm", profile->lmm}, {"hlt", profile->hlt},
-        {"hlt2", profile->hlt2}, {"hlt3", profile->hlt3},
+        {field::powerLevel, profile->pwn}, {field::damageLevel, profile->snw},
+        {field::fireModes, profile->pwr},  {field::concealment, profile->trn},
+        {field::weight, profile->gew},     {field::capacity, profile->capacity},
+        {field::loading, profile->lmm},    {field::barrelMount, profile->hlt},
+        {field::topMount, profile->hlt2},  {field::underbarrelMount, profile->hlt3},
     };
-    for (const auto &[field, text] : fields)
-        page[field].setText(text);
+    for (const auto &[name, text] : fields)
+        page[name].setText(text);
     for (const QString &control : offeredControls(*profile))
         page[control].setVisible(true);
     showGroupsInUse(page, optionsFrame);

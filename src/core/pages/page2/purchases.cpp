@@ -1,5 +1,6 @@
 #include "pages/page2/layout.h"
 #include "pages/page2/options.h"
+#include "sheet/fields.h"
 #include "sheet/numbertext.h"
 #include "sheet/steps.h"
 
@@ -20,8 +21,10 @@ struct StepPurchase {
 };
 
 const std::vector<StepPurchase> kPurchases = {
-    {"gewicht", "DP +5 pro Gewichtsstufe, Gewicht -0.25 pro Gewichtsstufe", {add("gew", -0.25), add("dp", 5)}},
-    {"mehr", "DP +10 pro Stufe, FKE +0.25 pro Stufe", {add("fke", 0.25), add("dp", 10)}},
+    {"gewicht",
+     "DP +5 pro Gewichtsstufe, Gewicht -0.25 pro Gewichtsstufe",
+     {add(field::weight, -0.25), add(field::dp, 5)}},
+    {"mehr", "DP +10 pro Stufe, FKE +0.25 pro Stufe", {add(field::fke, 0.25), add(field::dp, 10)}},
 };
 
 void pick(Window &page, const StepPurchase &purchase, Control &list)

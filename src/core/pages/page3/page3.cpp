@@ -2,6 +2,7 @@
 
 #include "pages/page3/layout.h"
 #include "pages/page3/options.h"
+#include "sheet/fields.h"
 #include "sheet/frameprofile.h"
 #include "sheet/sheet.h"
 #include "wizard/chosenframe.h"
@@ -16,8 +17,8 @@ namespace {
 // A barrel mount taken here stays taken on page 4.
 void handOverBarrelMount(const Window &page, Window &page4)
 {
-    if (!page["hlt"].isEnabled())
-        page4["hlt"].setEnabled(false);
+    if (!page[field::barrelMount].isEnabled())
+        page4[field::barrelMount].setEnabled(false);
 }
 
 const WizardPageLayout kLayout = {
@@ -29,7 +30,6 @@ const WizardPageLayout kLayout = {
     .optionsCaption = "",
     .snwPlaceholder = "",
     .backButton = "Command3",
-    .forwardButton = "Command2",
     .handsOnType = true,
     .entries = page3::modificationEntries,
     .handOver = handOverBarrelMount,
@@ -42,14 +42,16 @@ void load(Window &page)
     Application &app = page.app();
     if (const Window *page2 = app.find(windows::page2))
         navigation::placeAt(page, *page2);
-    sheet::copy(page, app.window(windows::page4), {"typ", "fke", "dp"});
+    sheet::copy(page, app.window(windows::page4), {field::frame, field::fke, field::dp});
     const FrameEntry *frame = chosenFrame(app);
     if (frame == nullptr)
         return;
     page[page3::kOptionsFrame].setText(frame->name);
     if (const Window *page2 = app.find(windows::page2))
         sheet::copy(*page2, page,
-                    {"pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt", "hlt2", "hlt3", "kpd"});
+                    {field::powerLevel, field::damageLevel, field::fireModes, field::concealment,
+                     field::ceramicConcealment, field::weight, field::capacity, field::loading, field::barrelMount,
+                     field::topMount, field::underbarrelMount, field::recoilCompensation});
     if (const FrameProfile *profile = frameProfile(frame->name); profile && !takesGasVent(*profile)) {
         const OptionGroup &vent = page3::gasVent();
         for (const QString &box : QStringList{vent.summary} + vent.members)

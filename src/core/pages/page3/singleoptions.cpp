@@ -1,5 +1,6 @@
 #include "pages/page3/options.h"
 
+#include "sheet/fields.h"
 #include "sheet/steps.h"
 
 namespace korvalde::page3 {
@@ -9,9 +10,9 @@ using namespace steps;
 void attachSingleOptions(Window &page)
 {
     attachToggles(page, {
-                            optionRow("gestaltung", "DP +20", {add("dp", 20)}),
-                            optionRow("gravur", "DP +20", {add("dp", 20)}),
-                            optionRow("stimm", "DP +50, FKE -0.25", {add("fke", -0.25), add("dp", 50)}),
+                            optionRow("gestaltung", "DP +20", {add(field::dp, 20)}),
+                            optionRow("gravur", "DP +20", {add(field::dp, 20)}),
+                            optionRow("stimm", "DP +50, FKE -0.25", {add(field::fke, -0.25), add(field::dp, 50)}),
                         });
 }
 

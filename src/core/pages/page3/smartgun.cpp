@@ -1,6 +1,7 @@
 #include "pages/page3/options.h"
 
 #include "model/application.h"
+#include "sheet/fields.h"
 #include "sheet/frameprofile.h"
 #include "sheet/frames.h"
 #include "sheet/sheet.h"
@@ -28,8 +29,9 @@ double smartgunPrice(const QString &frameName, int level)
 // `typ` is page 2's frame name, copied by its hand-off; page 3 never changes it.
 Step chargeFramePrice(int level, int sign)
 {
-    return run(
-        [level, sign](Window &page) { sheet::add(page, "dp", sign * smartgunPrice(page["typ"].text(), level)); });
+    return run([level, sign](Window &page) {
+        sheet::add(page, field::dp, sign * smartgunPrice(page[field::frame].text(), level));
+    });
 }
 
 // Page 5 disables all its mount accessories for a frame without a mount for them;
@@ -37,7 +39,7 @@ Step chargeFramePrice(int level, int sign)
 Step releaseExternalSmartgun()
 {
     return run([](Window &page) {
-        const FrameProfile *profile = frameProfile(page["typ"].text());
+        const FrameProfile *profile = frameProfile(page[field::frame].text());
         if (profile == nullptr || mountsAccessories(*profile))
             page.app().window(windows::page5)["smartextern"].setEnabled(true);
     });
@@ -59,7 +61,7 @@ const SmartLevel kSmartLevels[] = {
 
 ToggleRow levelRow(const SmartLevel &level)
 {
-    const Steps deltas = {add("gew", level.weight), add("fke", -0.5)};
+    const Steps deltas = {add(field::weight, level.weight), add(field::fke, -0.5)};
     return {level.box, level.toolTip, joined({{enable("stimm")}, deltas, {chargeFramePrice(level.level, +1)}}),
             joined({{uncheck("stimm"), disable("stimm")}, negated(deltas), {chargeFramePrice(level.level, -1)}})};
 }

@@ -1,5 +1,6 @@
 #include "pages/page4/options.h"
 
+#include "sheet/fields.h"
 #include "sheet/firemodes.h"
 #include "sheet/sheet.h"
 
@@ -27,19 +28,19 @@ void attachAutoMode(Window &page)
     // a weapon that had "AM" from page 2 must not turn into "SM" and gain a refund.
     box.onClick([&page, &box, replaced = QString()]() mutable {
         if (box.isChecked()) {
-            const QString rewritten = withAutomatic(page["pwr"].text());
+            const QString rewritten = withAutomatic(page[field::fireModes].text());
             if (!rewritten.isEmpty()) {
-                replaced = page["pwr"].text();
-                page["pwr"].setText(rewritten);
-                sheet::add(page, "fke", -1);
-                sheet::add(page, "dp", 120);
+                replaced = page[field::fireModes].text();
+                page[field::fireModes].setText(rewritten);
+                sheet::add(page, field::fke, -1);
+                sheet::add(page, field::dp, 120);
             }
         }
         if (box.isUnchecked() && !replaced.isEmpty()) {
-            page["pwr"].setText(replaced);
+            page[field::fireModes].setText(replaced);
             replaced.clear();
-            sheet::add(page, "fke", 1);
-            sheet::add(page, "dp", -120);
+            sheet::add(page, field::fke, 1);
+            sheet::add(page, field::dp, -120);
         }
     });
 }

@@ -1,6 +1,7 @@
 #include "pages/page4/options.h"
 
 #include "model/application.h"
+#include "sheet/fields.h"
 #include "sheet/numbertext.h"
 #include "sheet/sheet.h"
 #include "wizard/windows.h"
@@ -27,7 +28,7 @@ std::optional<QString> handedOverCapacity(const Window &page)
     const Window *page3 = page.app().find(windows::page3);
     if (!page3)
         return std::nullopt;
-    return (*page3)["cap"].text();
+    return (*page3)[field::capacity].text();
 }
 
 double rounds(const QString &capacity)
@@ -40,15 +41,15 @@ double rounds(const QString &capacity)
 void applyPickedSize(Window &page, const QString &fromCapacity)
 {
     const double difference = rounds(page["vergrößert"].text()) - rounds(fromCapacity);
-    page["cap"].setText(page["vergrößert"].text());
-    sheet::add(page, "dp", difference);
+    page[field::capacity].setText(page["vergrößert"].text());
+    sheet::add(page, field::dp, difference);
 }
 
 void withdrawClip(Window &page, const QString &handedOver)
 {
-    const double difference = rounds(page["cap"].text()) - rounds(handedOver);
-    page["cap"].setText(handedOver);
-    sheet::add(page, "dp", -difference);
+    const double difference = rounds(page[field::capacity].text()) - rounds(handedOver);
+    page[field::capacity].setText(handedOver);
+    sheet::add(page, field::dp, -difference);
 }
 
 } // namespace
@@ -75,7 +76,7 @@ void attachEnlargedClip(Window &page)
         if (!pickedSize(page))
             return;
         if (box.isChecked())
-            applyPickedSize(page, page["cap"].text());
+            applyPickedSize(page, page[field::capacity].text());
         else
             box.setChecked(true);
     });

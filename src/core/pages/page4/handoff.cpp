@@ -1,6 +1,7 @@
 #include "pages/page4/handoff.h"
 
 #include "model/application.h"
+#include "sheet/fields.h"
 #include "sheet/mounts.h"
 #include "wizard/navigation.h"
 
@@ -20,17 +21,17 @@ void handOverUsedMounts(const Window &page, Window &page5)
 {
     Application &app = page5.app();
     // A disabled mount field is a mount page 4 (or page 3 before it) has used up.
-    if (!page["hlt3"].isEnabled()) {
+    if (!page[field::underbarrelMount].isEnabled()) {
         page5[kUnderbarrelMount.flag].setChecked(true);
         disableInEveryDialog(app, kUnderbarrelMount.box);
-        page5["hlt3"].setEnabled(false);
+        page5[field::underbarrelMount].setEnabled(false);
     }
-    if (!page["hlt"].isEnabled())
-        page5["hlt"].setEnabled(false);
+    if (!page[field::barrelMount].isEnabled())
+        page5[field::barrelMount].setEnabled(false);
     // The top mount is not recorded as taken, so the dialogs keep showing it, disabled.
-    if (!page["hlt2"].isEnabled()) {
+    if (!page[field::topMount].isEnabled()) {
         disableInEveryDialog(app, kTopMount.box);
-        page5["hlt2"].setEnabled(false);
+        page5[field::topMount].setEnabled(false);
     }
 }
 

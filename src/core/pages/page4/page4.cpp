@@ -20,7 +20,6 @@ const WizardPageLayout kLayout = {
     .optionsCaption = "",
     .snwPlaceholder = "X",
     .backButton = "Zurück",
-    .forwardButton = "Command2",
     .handsOnType = false,
     .entries = page4::modificationEntries,
     .handOver = page4::handOverUsedMounts,

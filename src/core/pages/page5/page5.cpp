@@ -3,6 +3,7 @@
 #include "pages/page5/layout.h"
 #include "pages/page5/mounts.h"
 #include "pages/page5/options.h"
+#include "sheet/fields.h"
 #include "sheet/frameprofile.h"
 #include "wizard/chosenframe.h"
 #include "wizard/navigation.h"
@@ -17,7 +18,7 @@ namespace {
 // earlier visit shows again.
 void showFreeMounts(const Window &page, Window &completion)
 {
-    for (const QString mount : {"hlt3", "hlt", "hlt2"})
+    for (const QString mount : {field::underbarrelMount, field::barrelMount, field::topMount})
         completion[mount].setVisible(page[mount].isEnabled());
 }
 
@@ -30,7 +31,6 @@ const WizardPageLayout kLayout = {
     .optionsCaption = "Unterlauf / Aufmontiertes Zubehör ",
     .snwPlaceholder = "X",
     .backButton = "Zurück",
-    .forwardButton = "Command2",
     .handsOnType = false,
     .entries = page5::modificationEntries,
     .handOver = showFreeMounts,

@@ -1,5 +1,6 @@
 #include "pages/start/startpage.h"
 
+#include "sheet/fields.h"
 #include "sheet/frames.h"
 #include "sheet/sheet.h"
 #include "wizard/navigation.h"
@@ -24,11 +25,11 @@ void layOut(Window &page)
         page.add(QStringLiteral("Option%1").arg(frame.number), ControlKind::OptionButton, frame.caption, {"Frame1"});
     page.add("Image2", ControlKind::Picture, "cartridge", {{}, true});
     page.add("Label1", ControlKind::Label, "Freie FKE");
-    page.add("fke", ControlKind::TextField, "0", {{}, true});
+    page.add(field::fke, ControlKind::TextField, "0", {{}, true});
     page.add("Label2", ControlKind::Label, "DP gesamt", {{}, true});
-    page.add("dp", ControlKind::TextField, "0", {{}, true});
-    page.add("typ", ControlKind::TextField, QString()).setVisible(false);
-    page.add(kStartForwardButton, ControlKind::Button, "&Weiter", {{}, true});
+    page.add(field::dp, ControlKind::TextField, "0", {{}, true});
+    page.add(field::frame, ControlKind::TextField, QString()).setVisible(false);
+    page.add(windowRow(windows::startPage).forwardButton, ControlKind::Button, "&Weiter", {{}, true});
 }
 
 // Shows page 2 first, so that its load sets up the frame profile from this page's `typ`;
@@ -37,7 +38,7 @@ void goForward(Window &start)
 {
     Window &next = start.app().window(windowRow(start.name()).next);
     next.setShown(true);
-    sheet::copy(start, next, {"typ", "fke", "dp"});
+    sheet::copy(start, next, {field::frame, field::fke, field::dp});
     navigation::placeAt(next, start);
     start.setShown(false);
 }
@@ -53,18 +54,18 @@ std::unique_ptr<Window> createStartPage(Application &app)
         page[QStringLiteral("Option%1").arg(frame.number)].onClick([&page, &frame] {
             if (!page[QStringLiteral("Option%1").arg(frame.number)].isChecked())
                 return;
-            page["fke"].setText(frame.fke);
-            page["dp"].setText(frame.dp);
-            page["typ"].setText(frame.name);
-            page[kStartForwardButton].setEnabled(true);
+            page[field::fke].setText(frame.fke);
+            page[field::dp].setText(frame.dp);
+            page[field::frame].setText(frame.name);
+            page[windowRow(windows::startPage).forwardButton].setEnabled(true);
         });
     }
-    page[kStartForwardButton].onClick([&page] { goForward(page); });
+    page[windowRow(windows::startPage).forwardButton].onClick([&page] { goForward(page); });
     page["info"].onClick([&app] {
         app.showMessage({kInfoText, QStringLiteral("Veltrano"), MessageIcon::Information, {}});
     });
     page["mnuSubBeenden"].onClick([&app] { app.end(); });
-    page.onLoad([&page] { page[kStartForwardButton].setEnabled(false); });
+    page.onLoad([&page] { page[windowRow(windows::startPage).forwardButton].setEnabled(false); });
     return owned;
 }
 

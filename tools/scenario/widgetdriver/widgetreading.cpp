@@ -1,6 +1,5 @@
-#include "guiproperties.h"
+#include "widgetreading.h"
 
-#include "driver.h"
 #include "widgetinput.h"
 
 #include <QCheckBox>
@@ -11,7 +10,17 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-namespace korvalde::scenario {
+namespace korvalde::gui {
+
+QString stateWord(CheckState state)
+{
+    return stateName(state);
+}
+
+QString boolWord(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
 
 namespace {
 
@@ -24,7 +33,7 @@ QString shownTextOf(const QWidget &widget)
     if (const auto *area = qobject_cast<const QPlainTextEdit *>(&widget))
         return area->toPlainText();
     if (const auto *combo = qobject_cast<const QComboBox *>(&widget))
-        return gui::shownText(*combo);
+        return shownText(*combo);
     if (const auto *label = qobject_cast<const QLabel *>(&widget))
         return label->text();
     if (const auto *frame = qobject_cast<const QGroupBox *>(&widget))
@@ -100,4 +109,4 @@ QString actionProperty(const QAction &action, const QString &property)
     return action.text();
 }
 
-} // namespace korvalde::scenario
+} // namespace korvalde::gui

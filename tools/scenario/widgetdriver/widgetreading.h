@@ -1,10 +1,16 @@
 #pragma once
 
+#include "model/control.h"
+
 #include <QAction>
 #include <QString>
 #include <QWidget>
 
-namespace korvalde::scenario {
+namespace korvalde::gui {
+
+// Scenario words for a control's state and for truth values ("checked", "true").
+QString stateWord(CheckState state);
+QString boolWord(bool value);
 
 // A control's property in scenario form, read from the widget's own state as the program
 // left it (see the scenario format: "enabled" and "visible" are the control's own flags,
@@ -16,4 +22,4 @@ QString actionProperty(const QAction &action, const QString &property);
 bool isExplicitlyHidden(const QWidget &widget);
 bool isExplicitlyDisabled(const QWidget &widget);
 
-} // namespace korvalde::scenario
+} // namespace korvalde::gui
