@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <ctime>
 
 namespace korvalde::bench {
 
@@ -33,6 +34,17 @@ TimedDriver::TimedDriver(std::unique_ptr<scenario::Driver> driver, bool untilIdl
 
 TimedDriver::~TimedDriver() = default;
 
+namespace {
+
+double processCpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+} // namespace
+
 // Long enough for the work a page leaves for idle time, short against a user's pause.
 constexpr int kUserPauseMs = 60;
 
@@ -45,8 +57,10 @@ void TimedDriver::pauseAsTheUserDoes()
     while (pause.elapsed() < kUserPauseMs) {
         QElapsedTimer pass;
         pass.start();
+        const double cpuBefore = processCpuMilliseconds();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         longestIdleWork_ = std::max(longestIdleWork_, double(pass.nsecsElapsed()) / 1e6);
+        longestIdleWorkCpu_ = std::max(longestIdleWorkCpu_, processCpuMilliseconds() - cpuBefore);
         QThread::msleep(1);
     }
 }
@@ -58,6 +72,7 @@ QString TimedDriver::timed(const std::function<QString()> &action)
     const int paintsBefore = paints_->count;
     QElapsedTimer clock;
     clock.start();
+    const double cpuBefore = processCpuMilliseconds();
     QString why = action();
     if (untilIdle_) {
         QCoreApplication::sendPostedEvents();
@@ -65,8 +80,9 @@ QString TimedDriver::timed(const std::function<QString()> &action)
         QCoreApplication::sendPostedEvents();
     }
     const double milliseconds = double(clock.nsecsElapsed()) / 1e6;
+    const double cpuMilliseconds = processCpuMilliseconds() - cpuBefore;
     if (why.isEmpty())
-        times_.push_back({milliseconds, where_, paints_->count - paintsBefore});
+        times_.push_back({milliseconds, cpuMilliseconds, where_, paints_->count - paintsBefore});
     return why;
 }
 

@@ -13,6 +13,9 @@ namespace korvalde::bench {
 // One user action and how long the program took to answer it.
 struct ActionTime {
     double milliseconds = 0;
+    // The processor time the whole process spent meanwhile: what the action costs
+    // whatever else the machine runs.
+    double cpuMilliseconds = 0;
     QString where;  // "FILE:LINE"
     int paints = 0; // widgets painted while it ran
 };
@@ -31,6 +34,7 @@ public:
     // The longest stretch of idle-time work so far: how long a click that came in the
     // middle of it would have waited before its own work began.
     double longestIdleWork() const { return longestIdleWork_; }
+    double longestIdleWorkCpu() const { return longestIdleWorkCpu_; }
     // The user's pause between two actions, taken before each; also wanted after the last.
     void pauseAsTheUserDoes();
 
@@ -68,6 +72,7 @@ private:
     std::vector<ActionTime> &times_;
     QString where_;
     double longestIdleWork_ = 0;
+    double longestIdleWorkCpu_ = 0;
     class PaintCounter;
     std::unique_ptr<PaintCounter> paints_;
 };

@@ -460,8 +460,9 @@ void Frontend::printCard(const WeaponCard &card)
     const QString cardFile = QDir(saveFolder()).filePath(card.fileName);
     if (printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinterNames().isEmpty())
         printer.setOutputFileName(cardFile);
-    // The dialog was built ahead and read the printer's file name then; on accepting it
-    // sets its own file field on the printer, so the field must offer this card's file.
+    // A dialog used before read the printer's file name for the card it printed then; on
+    // accepting it sets its own file field on the printer, so the field must offer this
+    // card's file.
     if (auto *fileField = dialog.findChild<QLineEdit *>(QStringLiteral("filename")))
         fileField->setText(QDir::toNativeSeparators(cardFile));
     bool accepted = false;

@@ -41,8 +41,6 @@ bool ReadyDialogs::buildNextNeeded()
         saveDialog();
     else if (open_ == nullptr)
         openDialog();
-    else if (print_ == nullptr)
-        printDialog();
     else
         return false;
     return true;

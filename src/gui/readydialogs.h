@@ -9,14 +9,18 @@
 
 namespace korvalde::gui {
 
-// The file and print dialogs the program opens, built ahead. Building Qt's dialogs can take
-// several frames and opening a built one does not, so they are built in idle time once the
-// first page is on screen, or when first asked for if the user is quicker.
+// The file and print dialogs the program opens. Building Qt's file dialog can take several
+// frames and opening a built one does not, so the file dialogs are built ahead, in idle
+// time once the first page is on screen, or when first asked for if the user is quicker.
 //
 // A file dialog serves one opening and its successor is built in idle time: one used
 // before keeps its folder listing and its selection, so a name typed the next time could
 // lose to the file picked the last time, and a file that arrived since would be refused.
-// The print dialog stays, with its printer, which keeps the user's choices.
+//
+// The print dialog is built when first asked for: it takes a few milliseconds, no wait a
+// user sees, but it loads the print system and connects to its service, which would cost
+// every session the memory of that whether it prints or not. Once built it stays, with its
+// printer, which keeps the user's choices.
 class ReadyDialogs : public QObject {
 public:
     explicit ReadyDialogs(QWidget &parent);
