@@ -341,9 +341,6 @@ void Frontend::windowChanged(Window &window, WindowProperty property)
     case WindowProperty::Enabled:
         shell->setEnabled(window.isEnabled());
         break;
-    case WindowProperty::Position:
-        // Pages share the main window, which stays put; dialogs open over it.
-        break;
     }
 }
 

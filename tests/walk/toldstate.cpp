@@ -4,7 +4,7 @@ namespace korvalde::walk {
 
 void ToldState::windowCreated(Window &window)
 {
-    windows_[&window] = {window.title(), window.isShown(), window.isEnabled(), window.left(), window.top()};
+    windows_[&window] = {window.title(), window.isShown(), window.isEnabled()};
     for (const auto &control : window.controls()) {
         controls_[control.get()] = {control->text(),      control->items(),   control->isEnabled(),
                                     control->isVisible(), control->toolTip(), control->state()};
@@ -32,10 +32,6 @@ void ToldState::windowChanged(Window &window, WindowProperty property)
         break;
     case WindowProperty::Enabled:
         look.enabled = window.isEnabled();
-        break;
-    case WindowProperty::Position:
-        look.left = window.left();
-        look.top = window.top();
         break;
     }
 }
@@ -77,8 +73,7 @@ QString ToldState::untold(const Application &app)
 {
     for (Window *window : app.loadedWindows()) {
         const WindowLook told = windows_.value(window);
-        if (told.title != window->title() || told.shown != window->isShown() || told.enabled != window->isEnabled() ||
-            told.left != window->left() || told.top != window->top())
+        if (told.title != window->title() || told.shown != window->isShown() || told.enabled != window->isEnabled())
             return QStringLiteral("window %1 changed without telling the front end").arg(window->name());
         for (const auto &control : window->controls()) {
             if (!controls_.contains(control.get()))

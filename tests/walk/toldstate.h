@@ -28,8 +28,6 @@ private:
         QString title;
         bool shown = false;
         bool enabled = false;
-        int left = 0;
-        int top = 0;
     };
     struct ControlLook {
         QString text;

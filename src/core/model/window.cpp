@@ -40,15 +40,6 @@ void Window::setEnabled(bool enabled)
     notify(WindowProperty::Enabled);
 }
 
-void Window::moveTo(int left, int top)
-{
-    if (left == left_ && top == top_)
-        return;
-    left_ = left;
-    top_ = top;
-    notify(WindowProperty::Position);
-}
-
 Control &Window::add(const QString &name, ControlKind kind, const QString &text, Placement placement)
 {
     if (byName_.contains(name))

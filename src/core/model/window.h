@@ -13,7 +13,7 @@ namespace korvalde {
 
 class Application;
 
-enum class WindowProperty { Title, Shown, Enabled, Position };
+enum class WindowProperty { Title, Shown, Enabled };
 
 enum class WindowKind { Page, Dialog };
 
@@ -36,9 +36,6 @@ public:
     void setShown(bool shown);
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
-    int left() const { return left_; }
-    int top() const { return top_; }
-    void moveTo(int left, int top);
 
     // Layout: adds a control; names are unique within a window.
     Control &add(const QString &name, ControlKind kind, const QString &text, Placement placement = {});
@@ -73,8 +70,6 @@ private:
     bool shown_ = false;
     bool enabled_ = true;
     bool discarded_ = false;
-    int left_ = 0;
-    int top_ = 0;
     std::vector<std::unique_ptr<Control>> controls_;
     QHash<QString, Control *> byName_;
     std::function<void()> load_;

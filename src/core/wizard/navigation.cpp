@@ -42,11 +42,6 @@ void endProgramOnClose(Window &page)
     page.onClose([&app = page.app()] { app.end(); });
 }
 
-void placeAt(Window &target, const Window &from)
-{
-    target.moveTo(from.left(), from.top());
-}
-
 void showInsteadOf(Window &next, Window &current)
 {
     next.setShown(true);
@@ -78,7 +73,6 @@ void stepBack(Window &current, const QString &previous)
 {
     Application &app = current.app();
     Window &back = app.window(previous);
-    placeAt(back, current);
     back.setShown(true);
     app.discard(current.name());
     discardAll(app, windowsAfter(current.name()));

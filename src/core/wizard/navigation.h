@@ -18,9 +18,6 @@ const QStringList &mountDialogs();
 std::unique_ptr<Window> newPage(Application &app, const QString &name, const QString &title);
 void endProgramOnClose(Window &page);
 
-// Puts `target` where `from` stands, so the next page opens where the last one stood.
-void placeAt(Window &target, const Window &from);
-
 // Shows `next` and hides `current`, which keeps its state.
 void showInsteadOf(Window &next, Window &current);
 

@@ -39,7 +39,6 @@ void stepForward(Window &page, const QString &next, const QStringList &fields, c
 {
     Application &app = page.app();
     Window &nextPage = app.window(next);
-    navigation::placeAt(nextPage, page);
     if (handOver)
         handOver(page, nextPage);
     rebuildModificationList(app, page.name());

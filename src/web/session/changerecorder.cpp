@@ -70,7 +70,7 @@ void ChangeRecorder::windowChanged(Window &window, WindowProperty property)
             front_ = nullptr;
     }
     const auto found = ids_.find(&window);
-    if (found == ids_.end() || property == WindowProperty::Position)
+    if (found == ids_.end())
         return;
     const std::pair<WindowId, Changed> change{found->second, {QString(), static_cast<int>(property)}};
     if (changedSet_.insert(change).second)

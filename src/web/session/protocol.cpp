@@ -69,9 +69,6 @@ void encodeProperty(QJsonObject &into, const Window &window, WindowProperty prop
     case WindowProperty::Enabled:
         into.insert(QStringLiteral("enabled"), window.isEnabled());
         break;
-    case WindowProperty::Position:
-        // The page places windows itself; a position on the server's screen means nothing there.
-        break;
     }
 }
 

@@ -68,7 +68,6 @@ std::unique_ptr<Window> createCompletionPage(Application &app)
     page["cmdDrucken"].onClick([&page, &app] { app.platform().printCard(completion::weaponCard(page)); });
     page["Zurück"].onClick([&page, &app] {
         Window &previous = app.window(windowRow(page.name()).previous);
-        navigation::placeAt(previous, page);
         navigation::showInsteadOf(previous, page);
     });
     page["Command1"].onClick([&page] { startNewWeapon(page); });

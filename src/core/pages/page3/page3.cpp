@@ -6,7 +6,6 @@
 #include "sheet/frameprofile.h"
 #include "sheet/sheet.h"
 #include "wizard/chosenframe.h"
-#include "wizard/navigation.h"
 #include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
@@ -40,8 +39,6 @@ const WizardPageLayout kLayout = {
 void load(Window &page)
 {
     Application &app = page.app();
-    if (const Window *page2 = app.find(windows::page2))
-        navigation::placeAt(page, *page2);
     sheet::copy(page, app.window(windows::page4), {field::frame, field::fke, field::dp});
     const FrameEntry *frame = chosenFrame(app);
     if (frame == nullptr)

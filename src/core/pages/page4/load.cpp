@@ -5,7 +5,6 @@
 #include "sheet/firemodes.h"
 #include "sheet/frameprofile.h"
 #include "wizard/chosenframe.h"
-#include "wizard/navigation.h"
 #include "wizard/windows.h"
 
 #include <QStringList>
@@ -69,8 +68,6 @@ void deriveFromEarlierPages(Window &page)
 void load(Window &page)
 {
     Application &app = page.app();
-    if (const Window *page3 = app.find(windows::page3))
-        navigation::placeAt(page, *page3);
     for (const QString &variant : safetyVariants().members)
         page[variant].setEnabled(false);
     if (const FrameEntry *frame = chosenFrame(app)) {

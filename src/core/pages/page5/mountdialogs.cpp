@@ -35,9 +35,6 @@ const MountDialog &findDialog(QString MountDialog::*key, const QString &value)
     return *found;
 }
 
-// Offset of a dialog from page 5's corner, so that it opens over the page's options.
-constexpr int kDialogOffset = 120;
-
 void closeDialog(Window &dialog)
 {
     dialog.setShown(false);
@@ -90,7 +87,6 @@ void openMountDialog(Window &page5, const QString &accessory)
 {
     Window &dialog = page5.app().window(dialogOf(accessory).window);
     page5.setEnabled(false);
-    dialog.moveTo(page5.left() + kDialogOffset, page5.top() + kDialogOffset);
     dialog.setShown(true);
 }
 

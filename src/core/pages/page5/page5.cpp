@@ -6,7 +6,6 @@
 #include "sheet/fields.h"
 #include "sheet/frameprofile.h"
 #include "wizard/chosenframe.h"
-#include "wizard/navigation.h"
 #include "wizard/windows.h"
 #include "wizard/wizardpage.h"
 
@@ -51,7 +50,9 @@ void takeOverEarlierPages(Window &page, const FrameProfile *profile)
 void load(Window &page)
 {
     Application &app = page.app();
-    navigation::placeAt(app.window(windows::completion), page);
+    // Page 5 brings the completion page into being before its own first showing, so the
+    // completion page's load names the frame chosen now (page 2 may load page 5 early).
+    app.window(windows::completion);
     const FrameEntry *frame = chosenFrame(app);
     if (frame)
         page[kLayout.sheetFrame].setText(frame->name);

@@ -39,7 +39,6 @@ void goForward(Window &start)
     Window &next = start.app().window(windowRow(start.name()).next);
     next.setShown(true);
     sheet::copy(start, next, {field::frame, field::fke, field::dp});
-    navigation::placeAt(next, start);
     start.setShown(false);
 }
 
