@@ -59,6 +59,11 @@ void TimedDriver::pauseAsTheUserDoes()
         pass.start();
         const double cpuBefore = processCpuMilliseconds();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        // A program's own event loop deletes what was handed to deleteLater as soon as it
+        // is back from the click; processEvents() called from here does not, so without
+        // this the widgets of a scenario's program that has ended would be taken down
+        // inside the next scenario's first action.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         longestIdleWork_ = std::max(longestIdleWork_, double(pass.nsecsElapsed()) / 1e6);
         longestIdleWorkCpu_ = std::max(longestIdleWorkCpu_, processCpuMilliseconds() - cpuBefore);
         QThread::msleep(1);

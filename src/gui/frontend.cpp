@@ -201,9 +201,8 @@ void Frontend::windowDiscarded(Window &window)
         return;
     // The discard may come from a click on one of these very widgets: delete them later.
     if (QWidget *shell = found->second.window) {
-        shell->hide();
         mainWindow_->pages().removeWidget(shell);
-        shell->deleteLater();
+        retired_.retire(shell);
     }
     windows_.erase(found);
     if (frontPage_ == &window) {

@@ -3,6 +3,7 @@
 #include "layoutbatch.h"
 #include "model/application.h"
 #include "readydialogs.h"
+#include "retiredwidgets.h"
 #include "shellwindows.h"
 #include "windowview.h"
 
@@ -98,6 +99,7 @@ private:
     static constexpr int kSavedNoticeMilliseconds = 5000;
 
     Application *app_ = nullptr;
+    RetiredWidgets retired_;
     std::unique_ptr<MainWindow> mainWindow_;
     // The file and print dialogs, built ahead; they go before the main window.
     std::unique_ptr<ReadyDialogs> dialogs_;
