@@ -138,9 +138,11 @@ TEST_F(SteadyScreenTest, NothingMovesUnderThePointerOnAnyPageOrDialog)
         "Form1.Option9", "Form1.Command1", "Form2.powerstufe1", "Form2.rück2", "Form2.schnell", "Form2.zerlegbar",
         "Form2.zerlegbar", "Form2.schnell", "Form2.Weiter1", "Form3.gestaltung", "Form3.gas2", "Form3.Command2",
         "Form4.schock", "Form4.Command2",
-        // The top mount for the sight, the underbarrel mount for the laser marker.
-        "Form12.sichtgerät", "Form11.aufmontiert", "Form11.aufmontiert", "Form11.aufmontiert", "Form11.ok",
-        "Form12.laser", "Form10.unterlauf", "Form10.unterlauf", "Form10.unterlauf", "Form10.ok",
+        // With both mounts free, each tick hides the other mount, which keeps its place; the
+        // underbarrel mount goes to the sight, the top mount to the laser marker.
+        "Form12.sichtgerät", "Form11.aufmontiert", "Form11.aufmontiert", "Form11.unterlauf", "Form11.unterlauf",
+        "Form11.unterlauf", "Form11.ok", "Form12.laser", "Form10.aufmontiert", "Form10.aufmontiert",
+        "Form10.aufmontiert", "Form10.ok",
         // Now no mount is free: the other dialogs show only their notice.
         "Form12.entfernungsmesser", "form6.cancel", "Form12.laserziel", "Form7.cancel", "Form12.ultraschall",
         "Form8.cancel", "Form12.smartextern", "Form9.cancel", "Form12.Command2", "Form5.cmdSave", "Form5.Zurück"};
