@@ -133,6 +133,7 @@ protected:
 
 TEST_F(SteadyScreenTest, NothingMovesUnderThePointerOnAnyPageOrDialog)
 {
+    // clang-format off
     const QStringList walk = {
         // Sturmgewehr; rapid fire offers a third recoil level, take-down leaves FKE below 0.
         "Form1.Option9", "Form1.Command1", "Form2.powerstufe1", "Form2.rück2", "Form2.schnell", "Form2.zerlegbar",
@@ -146,6 +147,7 @@ TEST_F(SteadyScreenTest, NothingMovesUnderThePointerOnAnyPageOrDialog)
         // Now no mount is free: the other dialogs show only their notice.
         "Form12.entfernungsmesser", "form6.cancel", "Form12.laserziel", "Form7.cancel", "Form12.ultraschall",
         "Form8.cancel", "Form12.smartextern", "Form9.cancel", "Form12.Command2", "Form5.cmdSave", "Form5.Zurück"};
+    // clang-format on
     for (const QString &step : walk) {
         const QString window = step.section('.', 0, 0);
         const QString control = step.section('.', 1);
