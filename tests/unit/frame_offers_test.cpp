@@ -125,6 +125,14 @@ TEST(FrameOffers, Page2ShowsTheOptionsTheRulesGiveEachFrame)
             if (*offer.label != '\0') {
                 EXPECT_EQ(page[offer.label].isVisible(), shown) << qPrintable(where);
                 EXPECT_EQ(page[offer.label].text(), offer.caption) << qPrintable(where);
+                // A step list offers "01" up to the steps its name gives; the longest
+                // weight list starts on its maximum, every other on "0".
+                const int steps = QString(offer.control).remove(QRegularExpression("^\\D+")).toInt();
+                QStringList entries;
+                for (int step = 1; step <= steps; ++step)
+                    entries << QStringLiteral("%1").arg(step, 2, 10, QChar('0'));
+                EXPECT_EQ(page[offer.control].items(), entries) << qPrintable(where);
+                EXPECT_EQ(page[offer.control].text(), steps == 16 ? "16 Stufen" : "0") << qPrintable(where);
             } else if (*offer.caption != '\0') {
                 EXPECT_EQ(page[offer.control].text(), offer.caption) << qPrintable(where);
             }
