@@ -101,7 +101,7 @@ private:
     Application *app_ = nullptr;
     RetiredWidgets retired_;
     std::unique_ptr<MainWindow> mainWindow_;
-    // The file and print dialogs, built ahead; they go before the main window.
+    // The file dialogs built ahead and the print dialog; they go before the main window.
     std::unique_ptr<ReadyDialogs> dialogs_;
     std::map<const Window *, Shown> windows_;
     const Window *frontPage_ = nullptr;
