@@ -4,6 +4,7 @@
 
 #include "programfixture.h"
 
+#include <QAbstractButton>
 #include <QHash>
 #include <QKeySequence>
 #include <QMenuBar>
