@@ -1,128 +1,16 @@
-#include "app/windowfactory.h"
-#include "sessionreplies.h"
+// What only a page's own messages can reach: the browser runs every design through the real
+// page, so these are the gestures a page could send that no user's click makes, and what
+// the page is handed that no scenario reads.
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "sessionreplies.h"
 
 #include <gtest/gtest.h>
 
 namespace korvalde {
-using test::changesOf;
 using test::onlyChange;
 using test::PageSide;
 
 namespace {
-
-QJsonObject controlIn(const QJsonObject &window, const QString &name)
-{
-    for (const QJsonValue &control : window["controls"].toArray()) {
-        if (control["name"].toString() == name)
-            return control.toObject();
-    }
-    return {};
-}
-
-// The page connects: it gets the start page whole, as the desktop program shows it first.
-TEST(WebSession, WelcomeShowsTheStartPageWhole)
-{
-    PageSide page;
-    const QJsonObject view = page.welcome();
-    EXPECT_EQ(view["type"], "view");
-    EXPECT_EQ(view["front"], "Form1");
-    EXPECT_GT(view["uploadLimit"].toInt(), 64 * 1024);
-    const QJsonArray windows = view["windows"].toArray();
-    ASSERT_EQ(windows.size(), 1);
-    const QJsonObject start = windows[0].toObject();
-    EXPECT_EQ(start["name"], "Form1");
-    EXPECT_EQ(start["kind"], "page");
-    EXPECT_EQ(start["shown"], true);
-    EXPECT_EQ(start["title"], "\"Korvalde\" - Waffenkonstruktion");
-    const QJsonObject option = controlIn(start, "Option9");
-    EXPECT_EQ(option["kind"], "option");
-    EXPECT_EQ(option["state"], "unchecked");
-    EXPECT_EQ(option["parent"], "Frame1");
-    EXPECT_EQ(controlIn(start, "Command1")["text"], "&Weiter");
-    EXPECT_EQ(controlIn(start, "Command1")["enabled"], false);
-    EXPECT_EQ(controlIn(start, "typ")["visible"], false);
-    EXPECT_EQ(controlIn(start, "mnuOeffnen")["kind"], "menu");
-    EXPECT_EQ(controlIn(start, "mnuOeffnen")["parent"], "mnuDatei");
-}
-
-// A click brings back what it changed, each control once with its last value, and
-// nothing that did not change.
-TEST(WebSession, AClickAnswersWithWhatItChanged)
-{
-    PageSide page;
-    page.welcome();
-    const QJsonObject answer = page.click("Form1", "Option9");
-    EXPECT_EQ(answer["type"], "update");
-    EXPECT_EQ(answer["id"], page.lastId);
-    EXPECT_EQ(answer["front"], "Form1");
-    EXPECT_EQ(onlyChange(answer, "control", "Form1", "Option9").value_or(QJsonObject())["state"], "checked");
-    EXPECT_EQ(onlyChange(answer, "control", "Form1", "dp").value_or(QJsonObject())["text"], "225");
-    EXPECT_EQ(onlyChange(answer, "control", "Form1", "Command1").value_or(QJsonObject())["enabled"], true);
-    EXPECT_TRUE(changesOf(answer, "control", "Form1", "Option1").isEmpty());
-    EXPECT_TRUE(changesOf(answer, "create").isEmpty());
-
-    // Going on makes page 2 (and the pages its load reaches into) whole, as they are at
-    // the end of the click, and hides the start page.
-    const QJsonObject forward = page.click("Form1", "Command1");
-    EXPECT_EQ(forward["front"], "Form2");
-    const auto page2 = onlyChange(forward, "create", "Form2");
-    ASSERT_TRUE(page2);
-    EXPECT_EQ((*page2)["shown"], true);
-    EXPECT_EQ(controlIn(*page2, "modus6")["state"], "checked");
-    EXPECT_EQ(controlIn(*page2, "dp")["text"], "225");
-    EXPECT_TRUE(changesOf(forward, "control", "Form2").isEmpty()) << "a new window travels whole, once";
-    EXPECT_EQ(onlyChange(forward, "window", "Form1").value_or(QJsonObject())["shown"], false);
-}
-
-// Back steps discard a page; going forward again makes a fresh one, which the page
-// learns as a discard followed by a window made anew.
-TEST(WebSession, ADiscardedPageComesBackFresh)
-{
-    PageSide page;
-    page.welcome();
-    page.click("Form1", "Option9");
-    page.click("Form1", "Command1");
-    page.click("Form2", "tarnstufe1");
-    const QJsonObject back = page.click("Form2", "Zurück1");
-    EXPECT_EQ(back["front"], "Form1");
-    EXPECT_TRUE(onlyChange(back, "discard", "Form2"));
-    const QJsonObject again = page.click("Form1", "Command1");
-    const auto page2 = onlyChange(again, "create", "Form2");
-    ASSERT_TRUE(page2);
-    EXPECT_EQ(controlIn(*page2, "tarnstufe1")["state"], "unchecked");
-}
-
-// What the core asks of its platform reaches the page after the windows' changes: a
-// message box stands over the page as the click left it.
-TEST(WebSession, MessagesAndRequestsFollowTheChanges)
-{
-    PageSide page;
-    page.welcome();
-    for (const char *control : {"Option9", "Command1"})
-        page.click("Form1", control);
-    for (const char *control : {"tarnstufe2", "keramikstufe1", "rück2", "zerlegbar"})
-        page.click("Form2", control);
-    const QJsonObject answer = page.click("Form2", "lauf1");
-    const auto message = onlyChange(answer, "message");
-    ASSERT_TRUE(message);
-    EXPECT_EQ((*message)["text"], "FKE darf nicht unter 0 liegen !");
-    EXPECT_EQ((*message)["title"], "Korvalde");
-    const QJsonArray changes = answer["changes"].toArray();
-    EXPECT_EQ(changes.last().toObject()["op"], "message");
-    EXPECT_EQ(onlyChange(answer, "control", "Form2", "Weiter1").value_or(QJsonObject())["enabled"], false);
-
-    PageSide other;
-    other.welcome();
-    const auto info = onlyChange(other.click("Form1", "info"), "message");
-    ASSERT_TRUE(info);
-    EXPECT_EQ((*info)["icon"], "information");
-    const auto chooser = onlyChange(other.click("Form1", "mnuOeffnen"), "choose-file");
-    ASSERT_TRUE(chooser);
-    EXPECT_EQ((*chooser)["accept"].toArray(), QJsonArray{".txt"});
-}
 
 // Whatever a page sends that is not a gesture the session can take gets an error
 // answer, numbered where the message had a readable number, and the session goes on.
@@ -167,40 +55,69 @@ TEST(WebSession, RefusedMessagesLeaveTheSessionAsItWas)
     for (const QByteArray &binary : {QByteArray("no header line"), QByteArray("{\"id\":1,\"type\":\"click\"}\nx"),
                                      QByteArray("{\"id\":1,\"type\":\"upload\"}\nx")})
         EXPECT_EQ(PageSide::parse(page.session.receiveBinary(binary))["type"], "error") << binary.toStdString();
-    EXPECT_EQ(page.upload("weit.txt", "x")["type"], "update") << "the start page takes uploads";
+
+    // A sheet is read up to the largest size a sheet may have; the page sends one byte more
+    // of a larger file, and anything longer is no upload a page makes. The message names
+    // the file, never a folder the page put before it.
+    const auto messageFor = [&](const QString &name, qsizetype size) {
+        return onlyChange(page.upload(name, QByteArray(size, ' ')), "message")
+            .value_or(QJsonObject())
+            .value("text")
+            .toString();
+    };
+    EXPECT_EQ(messageFor("ordner/voll.txt", 64 * 1024),
+              "Die Datei \"voll.txt\" lässt sich nicht öffnen: Zeile 1 (Name) "
+              "passt nicht.");
+    EXPECT_EQ(messageFor("gross.txt", 64 * 1024 + 1), "Die Datei \"gross.txt\" lässt sich nicht lesen.");
+    EXPECT_EQ(page.upload("groesser.txt", QByteArray(64 * 1024 + 2, ' '))["type"], "error");
 
     const QJsonObject after = page.click("Form1", "Option9");
     EXPECT_EQ(after["type"], "update");
     EXPECT_EQ(onlyChange(after, "control", "Form1", "dp").value_or(QJsonObject())["text"], "225");
     EXPECT_FALSE(page.session.isOver());
+
+    // Away from the start page nothing can be opened.
+    page.click("Form1", "Command1");
+    EXPECT_EQ(page.upload("blatt.txt", "Name:      A\r\n")["type"], "error");
 }
 
-// Two players design side by side: neither sees the other's clicks.
-TEST(WebSession, SessionsShareNothing)
-{
-    PageSide first;
-    PageSide second;
-    first.welcome();
-    second.welcome();
-    first.click("Form1", "Option9");
-    first.click("Form1", "Command1");
-    const QJsonObject view = second.welcome();
-    EXPECT_EQ(view["front"], "Form1");
-    EXPECT_EQ(controlIn(view["windows"].toArray()[0].toObject(), "dp")["text"], "0");
-    const QJsonObject answer = second.click("Form1", "Option1");
-    EXPECT_EQ(onlyChange(answer, "control", "Form1", "dp").value_or(QJsonObject())["text"], "25");
-    EXPECT_EQ(first.click("Form2", "tarnstufe1")["type"], "update");
-}
-
-TEST(WebSession, EndingTheProgramEndsTheSession)
+// A click answers with what it changed, each control once with its last value, and nothing
+// that did not change; a new window travels whole, once.
+TEST(WebSession, AClickAnswersWithWhatItChanged)
 {
     PageSide page;
     page.welcome();
-    const QJsonObject answer = page.click("Form1", "mnuSubBeenden");
-    EXPECT_TRUE(onlyChange(answer, "ended"));
-    EXPECT_EQ(answer["front"], "");
-    EXPECT_TRUE(page.session.isOver());
-    EXPECT_EQ(page.click("Form1", "Option9")["type"], "error");
+    const QJsonObject answer = page.click("Form1", "Option9");
+    EXPECT_EQ(answer["id"], page.lastId);
+    EXPECT_EQ(onlyChange(answer, "control", "Form1", "dp").value_or(QJsonObject())["text"], "225");
+    EXPECT_TRUE(test::changesOf(answer, "control", "Form1", "Option1").isEmpty());
+    const QJsonObject forward = page.click("Form1", "Command1");
+    EXPECT_TRUE(onlyChange(forward, "create", "Form2"));
+    EXPECT_TRUE(test::changesOf(forward, "control", "Form2").isEmpty());
+}
+
+// Printing hands the page the card the desktop prints, for the browser's own print dialog.
+TEST(WebSession, PrintingSendsTheCard)
+{
+    PageSide page;
+    page.welcome();
+    for (const auto &[window, control] : std::vector<std::pair<QString, QString>>{{"Form1", "Option9"},
+                                                                                  {"Form1", "Command1"},
+                                                                                  {"Form2", "Weiter1"},
+                                                                                  {"Form3", "Command2"},
+                                                                                  {"Form4", "zweibein"},
+                                                                                  {"Form4", "Command2"},
+                                                                                  {"Form12", "Command2"}})
+        ASSERT_EQ(page.click(window, control)["type"], "update") << control.toStdString();
+    page.type("Form5", "waffenname", QStringLiteral("Donnerbüchse: „Ærger“"));
+    const auto print = onlyChange(page.click("Form5", "cmdDrucken"), "print");
+    ASSERT_TRUE(print);
+    const QJsonObject card = (*print)["card"].toObject();
+    EXPECT_EQ(card["name"], QStringLiteral("Donnerbüchse: „Ærger“"));
+    EXPECT_EQ(card["frame"].toObject()["value"], "Sturmgewehr");
+    EXPECT_TRUE(card["price"].toObject()["value"].toString().endsWith("Kordo"));
+    EXPECT_TRUE(card["modifications"].toArray().contains("Zweibein"));
+    EXPECT_FALSE(card["statistics"].toArray().isEmpty());
 }
 
 } // namespace

@@ -21,10 +21,6 @@ public:
     {
         return send({{"id", ++lastId}, {"type", "click"}, {"window", window}, {"control", control}});
     }
-    QJsonObject pick(const QString &window, const QString &control, const QString &entry)
-    {
-        return send({{"id", ++lastId}, {"type", "pick"}, {"window", window}, {"control", control}, {"entry", entry}});
-    }
     QJsonObject type(const QString &window, const QString &control, const QString &text)
     {
         return send({{"id", ++lastId}, {"type", "type"}, {"window", window}, {"control", control}, {"text", text}});

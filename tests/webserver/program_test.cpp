@@ -124,6 +124,21 @@ TEST_F(Program, SigtermTellsEveryPageAndEndsCleanly)
     PageClient second(socketUrl());
     ASSERT_EQ(first.next().value("type").toString(), "view");
     ASSERT_EQ(second.next().value("type").toString(), "view");
+    ASSERT_EQ(first.click("Form1", "Option9").value("type").toString(), "update");
+    {
+        PageClient lost(socketUrl());
+        ASSERT_EQ(lost.next().value("type").toString(), "view");
+        lost.kill();
+    }
+    // The log notes each session's start and a lost connection, and nothing of what was designed.
+    QByteArray log;
+    EXPECT_TRUE(waitUntil([&] {
+        server.waitForReadyRead(10);
+        log += server.readAllStandardError();
+        return log.contains("Sitzung 3 unterbrochen");
+    })) << log.toStdString();
+    EXPECT_TRUE(log.contains("Sitzung 1 begonnen")) << log.toStdString();
+    EXPECT_FALSE(log.contains("Sturmgewehr")) << log.toStdString();
     ::kill(static_cast<pid_t>(server.processId()), SIGTERM);
     for (PageClient *page : {&first, &second}) {
         const QJsonObject closing = page->next();
