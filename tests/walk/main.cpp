@@ -1,42 +1,15 @@
 // Random walks through Korvalde: long seeded sequences of what a user can do, every rule
 // checked after each action. A broken rule prints its seed and the shortest sequence.
-// With --gui the actions go through the real widgets, which must mirror the core.
-#include "guiexecutor.h"
-#include "privatesettings.h"
 #include "walk.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QStandardPaths>
 #include <QStringList>
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
-
-namespace {
-
-bool wantsWidgets(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--gui") == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
-    const bool gui = wantsWidgets(argc, argv);
-    // The remembered save folder goes to a test location, not the user's settings.
-    QStandardPaths::setTestModeEnabled(true);
-    const korvalde::gui::PrivateSettings settings;
-    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> application =
-        gui ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication application(argc, argv);
     int actions = 200000;
     unsigned seed = 1;
     int firstFrame = 1;
@@ -59,7 +32,7 @@ int main(int argc, char **argv)
         }
     }
     const int perFrame = actions / (lastFrame - firstFrame + 1);
-    auto executor = gui ? korvalde::walk::makeGuiExecutor() : korvalde::walk::makeCoreExecutor();
+    auto executor = korvalde::walk::makeCoreExecutor();
     int failed = 0;
     if (designs > 0) {
         // Random designs, each saved and opened again, shared out over the frames.
@@ -82,7 +55,6 @@ int main(int argc, char **argv)
             ++failed;
         }
     }
-    std::printf("walked %d actions per frame over %d frames%s\n", perFrame, lastFrame - firstFrame + 1,
-                gui ? " through the widgets" : "");
+    std::printf("walked %d actions per frame over %d frames\n", perFrame, lastFrame - firstFrame + 1);
     return failed == 0 ? 0 : 1;
 }
