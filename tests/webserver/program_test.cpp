@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <unistd.h>
 
 using namespace korvalde::web::testing;
 
@@ -37,6 +38,9 @@ protected:
                         << program << arguments;
             program = strace;
         }
+        // A group of its own, so that the end of a test ends the server too, not only the
+        // strace around it.
+        server.setChildProcessModifier([] { ::setpgid(0, 0); });
         server.start(program, arguments);
         ASSERT_TRUE(server.waitForStarted(kWaitMs));
         while (!server.canReadLine())
@@ -48,7 +52,7 @@ protected:
     void TearDown() override
     {
         if (server.state() != QProcess::NotRunning) {
-            server.kill();
+            ::kill(-static_cast<pid_t>(server.processId()), SIGKILL);
             server.waitForFinished(kWaitMs);
         }
     }
