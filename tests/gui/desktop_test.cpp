@@ -52,7 +52,11 @@ TEST_F(DesktopConventions, SaveDialogOffersTheNameInTheFolderSavedToLast)
 {
     QTemporaryDir folder;
     QStringList offered;
-    dialogs.onFileDialog([&](QFileDialog &dialog) { offered << dialog.selectedFiles().value(0); });
+    QStringList buttons;
+    dialogs.onFileDialog([&](QFileDialog &dialog) {
+        offered << dialog.selectedFiles().value(0);
+        buttons << dialog.labelText(QFileDialog::Accept) << dialog.labelText(QFileDialog::Reject);
+    });
     dialogs.answerSave(folder.filePath("erste.txt"));
     chooseFrame(9);
     for (int step = 0; step < 5; ++step)
@@ -63,6 +67,8 @@ TEST_F(DesktopConventions, SaveDialogOffersTheNameInTheFolderSavedToLast)
     EXPECT_EQ(QFileInfo(offered[0]).fileName(), "Sturmgewehr #1.txt");
     EXPECT_EQ(offered[1], folder.filePath("erste.txt"));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("erste.txt")));
+    // Qt's own words in the dialog are German too.
+    EXPECT_EQ(buttons.mid(0, 2), QStringList({"S&peichern", "Abbrechen"}));
 }
 
 // A file dialog the user has answered is never shown again: the next weapon's save

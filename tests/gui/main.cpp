@@ -1,3 +1,4 @@
+#include "germantranslation.h"
 #include "privatesettings.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     const korvalde::gui::PrivateSettings settings;
     QApplication application(argc, argv);
+    // Qt's own words in German, as the program shows them.
+    korvalde::gui::installGermanTranslation(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
