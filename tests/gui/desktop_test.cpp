@@ -53,9 +53,11 @@ TEST_F(DesktopConventions, SaveDialogOffersTheNameInTheFolderSavedToLast)
     QTemporaryDir folder;
     QStringList offered;
     QStringList buttons;
+    QStringList filters;
     dialogs.onFileDialog([&](QFileDialog &dialog) {
         offered << dialog.selectedFiles().value(0);
         buttons << dialog.labelText(QFileDialog::Accept) << dialog.labelText(QFileDialog::Reject);
+        filters << dialog.nameFilters();
     });
     dialogs.answerSave(folder.filePath("erste.txt"));
     chooseFrame(9);
@@ -67,6 +69,7 @@ TEST_F(DesktopConventions, SaveDialogOffersTheNameInTheFolderSavedToLast)
     EXPECT_EQ(QFileInfo(offered[0]).fileName(), "Sturmgewehr #1.txt");
     EXPECT_EQ(offered[1], folder.filePath("erste.txt"));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("erste.txt")));
+    EXPECT_EQ(filters, QStringList({"Textdateien (*.txt)", "Textdateien (*.txt)"}));
     // Qt's own words in the dialog are German too.
     EXPECT_EQ(buttons.mid(0, 2), QStringList({"S&peichern", "Abbrechen"}));
 }
