@@ -14,6 +14,7 @@ namespace {
 // Both programs are up in well under a second on an idle machine; a loaded one with
 // several builds beside it may take a few.
 constexpr int kStartSeconds = 30;
+constexpr int kStopSeconds = 5;
 
 // Waits until `read` finds what it looks for in the file, or the process ends or the
 // time is up.
@@ -52,6 +53,11 @@ void stopProcess(std::unique_ptr<QProcess> &process)
 Environment::~Environment()
 {
     stop();
+    // The browser's helper processes end a moment after it and may still write into its
+    // profile meanwhile: the work folder goes once they have, not left behind in /tmp.
+    const QDeadlineTimer deadline(kStopSeconds * 1000);
+    while (work_.isValid() && !QDir(work_.path()).removeRecursively() && !deadline.hasExpired())
+        QThread::msleep(20);
 }
 
 void Environment::stop()
