@@ -11,7 +11,6 @@ class PictureWidget : public QWidget {
 public:
     explicit PictureWidget(const QString &pictureName, QWidget *parent = nullptr);
 
-    const QString &pictureName() const { return pictureName_; }
     void setPictureName(const QString &pictureName);
 
     QSize sizeHint() const override;
