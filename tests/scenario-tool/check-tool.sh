@@ -135,7 +135,7 @@ exec 9<"$work/locked"
 flock 9
 "$tool" $mode --out "$work/locked" "$places/scn/x.scn" >"$work/locked.out" 2>"$work/locked.err" 9<&- &
 waiter=$!
-while kill -0 "$waiter" 2>/dev/null && ! grep -q "waiting for another run" "$work/locked.err"; do
+while kill -0 "$waiter" 2>/dev/null && ! grep -qs "waiting for another run" "$work/locked.err"; do
     sleep 0.1
 done
 if [ ! -e "$work/locked/x/stale" ] || ! grep -q "waiting for another run" "$work/locked.err"; then
