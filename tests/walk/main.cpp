@@ -32,7 +32,7 @@ int main(int argc, char **argv)
         }
     }
     const int perFrame = actions / (lastFrame - firstFrame + 1);
-    auto executor = korvalde::walk::makeCoreExecutor();
+    korvalde::walk::Executor executor;
     int failed = 0;
     if (designs > 0) {
         // Random designs, each saved and opened again, shared out over the frames.
@@ -40,7 +40,7 @@ int main(int argc, char **argv)
         for (int frame = firstFrame; frame <= lastFrame; ++frame) {
             const int count = designs / frames + (frame - firstFrame < designs % frames ? 1 : 0);
             if (const auto report =
-                    korvalde::walk::randomDesigns(*executor, frame, seed * 100 + unsigned(frame), count)) {
+                    korvalde::walk::randomDesigns(executor, frame, seed * 100 + unsigned(frame), count)) {
                 std::printf("reopen failed: %s\n", qPrintable(*report));
                 ++failed;
             }
@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     }
     for (int frame = firstFrame; frame <= lastFrame; ++frame) {
         const unsigned frameSeed = seed * 100 + unsigned(frame);
-        if (const auto report = korvalde::walk::randomWalk(*executor, frame, frameSeed, perFrame)) {
+        if (const auto report = korvalde::walk::randomWalk(executor, frame, frameSeed, perFrame)) {
             std::printf("walk failed: %s\n", qPrintable(*report));
             ++failed;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "executor.h"
 #include "model/application.h"
 
 #include <QHash>
@@ -23,23 +24,6 @@ struct Action {
 
     QString describe() const;
 };
-
-// Carries out actions, either on the core alone or through widgets.
-class Executor {
-public:
-    virtual ~Executor() = default;
-    // The program, started afresh with the start page shown.
-    virtual Application &restart() = 0;
-    virtual QString click(const QString &window, const QString &control) = 0;
-    virtual QString pick(const QString &window, const QString &control, const QString &entry) = 0;
-    virtual QString type(const QString &window, const QString &control, const QString &text) = 0;
-    virtual QString close(const QString &window) = 0;
-    virtual void answerSave(const std::optional<QString> &path) = 0;
-    // Empty when everything the executor shows agrees with the core.
-    virtual QString mirrorMismatch() const { return {}; }
-};
-
-std::unique_ptr<Executor> makeCoreExecutor();
 
 // A text in double quotes, as the walk's reports show values.
 QString quoted(const QString &text);
